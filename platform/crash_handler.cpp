@@ -80,7 +80,7 @@ void OnFatalSignal(int signal_number, siginfo_t* info, void*) {
     g_report_written = true;
   } else {
     // Another thread crashed first: let it finish its report before this one ends the process.
-    const timespec pause{0, 10 * 1000 * 1000};
+    const timespec pause{0, 10'000'000L};
     for (int i = 0; i < 500 && !g_report_written; ++i) nanosleep(&pause, nullptr);
   }
   // Let the system's own handling follow: the default action, raised again on return.
@@ -99,7 +99,7 @@ void InstallCrashHandler(const std::string& report_path) {
   backtrace(warm_up, 1);
 
   // A stack of its own, so a stack overflow can still be reported.
-  static std::array<char, 64 * 1024> alternate_stack;
+  static std::array<char, std::size_t{64} * 1024> alternate_stack;
   stack_t stack{};
   stack.ss_sp = alternate_stack.data();
   stack.ss_size = alternate_stack.size();

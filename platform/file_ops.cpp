@@ -21,7 +21,9 @@ class Fd {
   explicit Fd(int fd) : fd_(fd) {}
   Fd(const Fd&) = delete;
   Fd& operator=(const Fd&) = delete;
-  ~Fd() { if (fd_ >= 0) close(fd_); }
+  ~Fd() {
+    if (fd_ >= 0) close(fd_);
+  }
   int get() const { return fd_; }
   bool Close() {
     const int fd = fd_;

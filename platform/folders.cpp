@@ -73,8 +73,6 @@ std::string CanonicalPath(const std::string& path) {
   return ec ? path : canonical.string();
 }
 
-bool MakeFolders(const std::string& path) {
-  return g_mkdir_with_parents(path.c_str(), 0755) == 0;
-}
+bool MakeFolders(const std::string& path) { return g_mkdir_with_parents(path.c_str(), 0755) == 0; }
 
 }  // namespace ylcs

@@ -3,11 +3,11 @@
 // X11 displays and memory, cairo surfaces and contexts, curl handles. Each is a unique_ptr (or a
 // small move-only wrapper) with the library's own release call, so no resource outlives its scope.
 
+#include <X11/Xlib.h>
 #include <cairo.h>
 #include <curl/curl.h>
 #include <glib-object.h>
 #include <glib.h>
-#include <X11/Xlib.h>
 
 #include <memory>
 #include <utility>
@@ -17,7 +17,9 @@ namespace ylcs {
 // --- GObject -------------------------------------------------------------------------------
 
 struct GObjectUnref {
-  void operator()(gpointer object) const { if (object) g_object_unref(object); }
+  void operator()(gpointer object) const {
+    if (object) g_object_unref(object);
+  }
 };
 
 // Owns one reference. Use Adopt() for a reference you already own (a *_new() result) and
@@ -54,12 +56,16 @@ struct GStrvDeleter {
 using GStrvPtr = std::unique_ptr<gchar*, GStrvDeleter>;
 
 struct GErrorDeleter {
-  void operator()(GError* e) const { if (e) g_error_free(e); }
+  void operator()(GError* e) const {
+    if (e) g_error_free(e);
+  }
 };
 using GErrorPtr = std::unique_ptr<GError, GErrorDeleter>;
 
 struct GMainLoopDeleter {
-  void operator()(GMainLoop* l) const { if (l) g_main_loop_unref(l); }
+  void operator()(GMainLoop* l) const {
+    if (l) g_main_loop_unref(l);
+  }
 };
 using GMainLoopPtr = std::unique_ptr<GMainLoop, GMainLoopDeleter>;
 
@@ -97,12 +103,16 @@ class GSourceId {
 // --- X11 ----------------------------------------------------------------------------------
 
 struct XDisplayCloser {
-  void operator()(Display* d) const { if (d) XCloseDisplay(d); }
+  void operator()(Display* d) const {
+    if (d) XCloseDisplay(d);
+  }
 };
 using XDisplayPtr = std::unique_ptr<Display, XDisplayCloser>;
 
 struct XFreeDeleter {
-  void operator()(void* p) const { if (p) XFree(p); }
+  void operator()(void* p) const {
+    if (p) XFree(p);
+  }
 };
 template <typename T>
 using XMemoryPtr = std::unique_ptr<T, XFreeDeleter>;
@@ -110,29 +120,39 @@ using XMemoryPtr = std::unique_ptr<T, XFreeDeleter>;
 // --- cairo ----------------------------------------------------------------------------------
 
 struct CairoSurfaceDeleter {
-  void operator()(cairo_surface_t* s) const { if (s) cairo_surface_destroy(s); }
+  void operator()(cairo_surface_t* s) const {
+    if (s) cairo_surface_destroy(s);
+  }
 };
 using CairoSurfacePtr = std::unique_ptr<cairo_surface_t, CairoSurfaceDeleter>;
 
 struct CairoDeleter {
-  void operator()(cairo_t* c) const { if (c) cairo_destroy(c); }
+  void operator()(cairo_t* c) const {
+    if (c) cairo_destroy(c);
+  }
 };
 using CairoPtr = std::unique_ptr<cairo_t, CairoDeleter>;
 
 struct CairoRegionDeleter {
-  void operator()(cairo_region_t* r) const { if (r) cairo_region_destroy(r); }
+  void operator()(cairo_region_t* r) const {
+    if (r) cairo_region_destroy(r);
+  }
 };
 using CairoRegionPtr = std::unique_ptr<cairo_region_t, CairoRegionDeleter>;
 
 // --- curl -----------------------------------------------------------------------------------
 
 struct CurlEasyDeleter {
-  void operator()(CURL* c) const { if (c) curl_easy_cleanup(c); }
+  void operator()(CURL* c) const {
+    if (c) curl_easy_cleanup(c);
+  }
 };
 using CurlEasyPtr = std::unique_ptr<CURL, CurlEasyDeleter>;
 
 struct CurlSlistDeleter {
-  void operator()(curl_slist* l) const { if (l) curl_slist_free_all(l); }
+  void operator()(curl_slist* l) const {
+    if (l) curl_slist_free_all(l);
+  }
 };
 using CurlSlistPtr = std::unique_ptr<curl_slist, CurlSlistDeleter>;
 

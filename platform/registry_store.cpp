@@ -64,7 +64,8 @@ std::optional<std::vector<std::uint8_t>> ReadRegistryBinary(Hive hive, std::stri
 
 std::optional<std::uint32_t> ReadRegistryDword(Hive hive, std::string_view key, std::string_view name) {
   const auto text = FindIniValue(RegistryHiveFile(hive), key, name);
-  if (!text || text->size() != kDwordPrefix.size() + 8 || text->rfind(kDwordPrefix, 0) != 0) return std::nullopt;
+  if (!text || text->size() != kDwordPrefix.size() + 8 || text->rfind(kDwordPrefix, 0) != 0)
+    return std::nullopt;
   std::uint32_t value = 0;
   for (std::size_t i = kDwordPrefix.size(); i < text->size(); ++i) {
     const int digit = HexDigit((*text)[i]);

@@ -31,8 +31,7 @@ constexpr const char* kOleFailedMessage = "初始化OLE库失败";
 
 }  // namespace
 
-CKestrun3App::CKestrun3App(int argc, char** argv)
-    : argc_(argc), argv_(argv), args_(argv, argv + argc) {
+CKestrun3App::CKestrun3App(int argc, char** argv) : argc_(argc), argv_(argv), args_(argv, argv + argc) {
   g_app = this;
 }
 
@@ -65,8 +64,7 @@ bool CKestrun3App::InitInstance() {
     case LaunchMode::Shortcut:
       if (CheckForUpdate(*this, /*forced=*/false) && FinishUpdate()) return false;
       break;
-    default:
-      break;
+    default: break;
   }
 
   switch (classification_.mode) {
@@ -82,11 +80,8 @@ bool CKestrun3App::InitInstance() {
       report_events_->WaitFinished();
       return false;
     case LaunchMode::Shortcut:
-    case LaunchMode::Installed:
-      SendUsageReport(UsageReport::Active, report_events_);
-      break;
-    default:
-      break;
+    case LaunchMode::Installed: SendUsageReport(UsageReport::Active, report_events_); break;
+    default: break;
   }
 
   SetCacheLimit();

@@ -6,6 +6,8 @@
 
 namespace ylcs {
 
-inline void ReportNotBuilt(const char* what) { std::fprintf(stderr, "ylcskelvo: %s is not built yet\n", what); }
+inline void ReportNotBuilt(const char* what) {
+  std::fprintf(stderr, "ylcskelvo: %s is not built yet\n", what);
+}
 
 }  // namespace ylcs

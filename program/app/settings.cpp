@@ -12,8 +12,8 @@ namespace ylcs {
 namespace {
 
 HotKey ReadHotKey(std::string_view key, std::string_view default_value) {
-  return ParseHotKeyValue(
-      ReadIniValue(ProgramFolderSettingsFile(), kSettingsSection, key, default_value, kNumberValueBufferChars));
+  return ParseHotKeyValue(ReadIniValue(ProgramFolderSettingsFile(), kSettingsSection, key, default_value,
+                                       kNumberValueBufferChars));
 }
 
 SystemTime NowUtc() { return SystemTimeFromUnixMillis(g_get_real_time() / 1000); }
@@ -44,12 +44,11 @@ bool WriteHotKey(std::string_view key, HotKey value) {
 
 bool IsUpdateCheckDueNow() {
   const bool readable = CanOpenRegistryKey(Hive::LocalMachine);
-  return IsUpdateCheckDue(readable,
-                          readable ? ReadRegistryBinary(Hive::LocalMachine, kRegistryKeyPath, kUpdTimeValue)
-                                   : std::nullopt,
-                          readable ? ReadRegistryBinary(Hive::LocalMachine, kRegistryKeyPath, kDisableDaysValue)
-                                   : std::nullopt,
-                          NowUtc());
+  return IsUpdateCheckDue(
+      readable,
+      readable ? ReadRegistryBinary(Hive::LocalMachine, kRegistryKeyPath, kUpdTimeValue) : std::nullopt,
+      readable ? ReadRegistryBinary(Hive::LocalMachine, kRegistryKeyPath, kDisableDaysValue) : std::nullopt,
+      NowUtc());
 }
 
 bool RecordUpdateDate() {

@@ -61,8 +61,7 @@ bool IsInsideFolder(std::string_view path, std::string_view folder) {
          path[folder.size()] == '/';
 }
 
-Classification ClassifyCommandLine(const std::vector<std::string>& args,
-                                   std::string_view program_path,
+Classification ClassifyCommandLine(const std::vector<std::string>& args, std::string_view program_path,
                                    std::string_view install_folder) {
   Classification result;
   if (args.size() > 1) {

@@ -41,8 +41,7 @@ struct Classification {
 
 // `args` is the whole argument vector, program name first. `program_path` and `install_folder`
 // are canonical absolute paths; the program counts as installed when it lies inside the folder.
-Classification ClassifyCommandLine(const std::vector<std::string>& args,
-                                   std::string_view program_path,
+Classification ClassifyCommandLine(const std::vector<std::string>& args, std::string_view program_path,
                                    std::string_view install_folder);
 
 // Reads "/<decimal>" through a buffer of `buffer_chars` characters: the first character is

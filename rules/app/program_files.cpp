@@ -23,8 +23,7 @@ std::string CrashReportPathFor(std::string_view program_path) {
 std::vector<std::string> NewTabArguments(std::string_view program_path, std::uint32_t owner_window,
                                          int tab_count) {
   // The owner travels as a signed decimal, as the child reads it back.
-  return {std::string(program_path), "/newgm",
-          "/" + std::to_string(static_cast<std::int32_t>(owner_window)),
+  return {std::string(program_path), "/newgm", "/" + std::to_string(static_cast<std::int32_t>(owner_window)),
           "/" + std::to_string(tab_count)};
 }
 
@@ -32,8 +31,6 @@ std::vector<std::string> UpdateArguments(std::string_view program_path) {
   return {std::string(program_path), "/update"};
 }
 
-std::vector<std::string> PlainArguments(std::string_view program_path) {
-  return {std::string(program_path)};
-}
+std::vector<std::string> PlainArguments(std::string_view program_path) { return {std::string(program_path)}; }
 
 }  // namespace ylcs

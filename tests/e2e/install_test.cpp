@@ -59,7 +59,8 @@ TEST(Install, FirstRunInstallsAndStartsTheInstalledCopy) {
 
   const std::string settings = folder + "/Statistic.ini";
   EXPECT_EQ(FindIniValue(settings, "YlcsKelvo", "Inst"), "1");
-  const auto days = ReadRegistryBinary(Hive::LocalMachine, "Software\\Kelvo\\ViviVador\\YlcsKelvo", "DisableDays");
+  const auto days =
+      ReadRegistryBinary(Hive::LocalMachine, "Software\\Kelvo\\ViviVador\\YlcsKelvo", "DisableDays");
   ASSERT_TRUE(days.has_value());
   ASSERT_EQ(days->size(), 4u);
   EXPECT_LT((*days)[0], 7);

@@ -28,7 +28,8 @@ CrashRun RunProbe(const std::string& dir, const char* how) {
   waitpid(pid, &status, 0);
   CrashRun run;
   run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) run.files.push_back(entry.path().filename());
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    run.files.push_back(entry.path().filename());
   std::sort(run.files.begin(), run.files.end());
   run.report = testing::ReadWholeFile(dir + "/probe.dmp");
   return run;

@@ -2,6 +2,7 @@
 // executable) and then crashes: "segv" once, "twice" from two threads at the same moment.
 
 #include <pthread.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -13,15 +14,16 @@
 
 namespace {
 
-[[gnu::noinline]] void Crash() {
-  volatile int* null_pointer = nullptr;
-  *null_pointer = 1;
-}
+// A store to a page without access: a real memory fault, which the sanitizers leave to the handler.
+volatile int* g_forbidden = nullptr;
+
+[[gnu::noinline]] void Crash() { *g_forbidden = 1; }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   ylcs::InstallCrashHandler(ylcs::CrashReportPathFor(ylcs::ProgramPath()));
+  g_forbidden = static_cast<volatile int*>(mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
   const char* how = argc > 1 ? argv[1] : "segv";
   if (std::strcmp(how, "twice") == 0) {
     pthread_barrier_t barrier;

@@ -41,10 +41,7 @@ TEST(IniFile, AnyTextReadsBackAsWrittenOrIsRefused) {
   ASSERT_TRUE(WriteIniValue(file, "YlcsKelvo", "Game", "7"));
   const char* faithful[] = {
       "a notice\n[YlcsKelvo]\nGame=999",  // a line break that would inject a key
-      "  surrounding blanks  ",
-      "x=y;z # not a comment",
-      "系统公告：今晚维护\n第二行",
-      "",
+      "  surrounding blanks  ",          "x=y;z # not a comment", "系统公告：今晚维护\n第二行", "",
   };
   for (const char* text : faithful) {
     ASSERT_TRUE(WriteIniValue(file, "YlcsKelvo", "PopInfo", text)) << text;
@@ -53,7 +50,7 @@ TEST(IniFile, AnyTextReadsBackAsWrittenOrIsRefused) {
   }
   const std::string before = ReadWholeFile(file);
   const std::string refused[] = {
-      "line\nEND_OF_TEXT\nGame=999",   // would end the multi-line value early
+      "line\nEND_OF_TEXT\nGame=999",  // would end the multi-line value early
       "first\r\nsecond",              // multi-line values are read back with plain line feeds
       std::string("nul\0byte", 8),
       "\xff\xfe not UTF-8",

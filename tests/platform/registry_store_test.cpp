@@ -19,7 +19,8 @@ TEST(RegistryStore, TypedValuesRoundTripAndKeysDeleteWithTheirSubkeys) {
   ASSERT_TRUE(WriteRegistryDword(Hive::LocalMachine, "Software\\Other", "CacheLimit", 0x5000));
   ASSERT_TRUE(WriteRegistryBinary(Hive::LocalMachine, std::string(kKey) + "\\Sub", "X", Bytes{}));
   EXPECT_EQ(ReadRegistryBinary(Hive::LocalMachine, kKey, "DisableDays"), days);
-  EXPECT_EQ(ReadRegistryBinary(Hive::LocalMachine, "software\\kelvo\\vivivador\\ylcskelvo", "disabledays"), days);
+  EXPECT_EQ(ReadRegistryBinary(Hive::LocalMachine, "software\\kelvo\\vivivador\\ylcskelvo", "disabledays"),
+            days);
   EXPECT_EQ(ReadRegistryDword(Hive::LocalMachine, "Software\\Other", "CacheLimit"), 0x5000u);
   // A value of the other type reads as missing.
   EXPECT_FALSE(ReadRegistryDword(Hive::LocalMachine, kKey, "DisableDays").has_value());

@@ -38,8 +38,11 @@ TEST(LaunchMode, ClassifiesCommandLines) {
       {{"p", "/gmhall", "/77", "/3"}, kInstalledProgram, LaunchMode::GameHall, 77, 0},
       {{"p", "/gmhall", "/0"}, kInstalledProgram, LaunchMode::GameHall, 0, 0},
       // 15 characters fill the owner buffer and 7 the tab buffer; one more reads as 0.
-      {{"p", "/newgm", "/12345678901234", "/123456"}, kInstalledProgram, LaunchMode::NewTab,
-       static_cast<std::uint32_t>(2147483647), 123456},
+      {{"p", "/newgm", "/12345678901234", "/123456"},
+       kInstalledProgram,
+       LaunchMode::NewTab,
+       static_cast<std::uint32_t>(2147483647),
+       123456},
       {{"p", "/newgm", "/123456789012345", "/12345678"}, kInstalledProgram, LaunchMode::NewTab, 0, 0},
       // Read like _wtoi: leading digits only.
       {{"p", "/newgm", "/42abc", "/x"}, kInstalledProgram, LaunchMode::NewTab, 42, 0},

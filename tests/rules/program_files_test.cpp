@@ -29,7 +29,8 @@ TEST(UsageReports, AddressCarriesTheNewCount) {
             "http://127.0.0.1:9/active.htm?tag=ylcskelvo&ver=3.0.0.1&count=42");
   EXPECT_EQ(UsageReportAddress("h", UsageReport::ChannelActive, 4294967295u),
             "http://h/active.htm?tag=webmira&ver=3.0.0.1&count=4294967295");
-  EXPECT_EQ(UsageReportAddress("h", UsageReport::Install, 1), "http://h/install.htm?tag=ylcskelvo&ver=3.0.0.1&count=1");
+  EXPECT_EQ(UsageReportAddress("h", UsageReport::Install, 1),
+            "http://h/install.htm?tag=ylcskelvo&ver=3.0.0.1&count=1");
   EXPECT_EQ(UsageReportAddress("h", UsageReport::Uninstall, 1),
             "http://h/uninstall.htm?tag=ylcskelvo&ver=3.0.0.1&count=1");
   EXPECT_EQ(UsageReportCounter(UsageReport::ChannelActive), Counter::Kelvo);

@@ -31,11 +31,7 @@ TEST(SettingsValues, HotKeyValues) {
       {"2,9", {2, 9}},      // Ctrl+Tab
       {"2,81", {2, 81}},    // Ctrl+Q
       {"2", {2, 0}},        // no comma: modifiers only, a key that never occurs
-      {"121", {121, 0}},
-      {"", {0, 0}},
-      {"x,y", {0, 0}},
-      {"6,65,7", {6, 65}},
-      {" 1 , 112", {1, 112}},
+      {"121", {121, 0}},   {"", {0, 0}}, {"x,y", {0, 0}}, {"6,65,7", {6, 65}}, {" 1 , 112", {1, 112}},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseHotKeyValue(c.stored), c.key) << c.stored;
   EXPECT_EQ(ParseHotKeyValue(kBossKeyDefault), (HotKey{0, 121}));

@@ -37,11 +37,9 @@ TEST(UpdateDays, WeekdayDrawForChosenMilliseconds) {
     std::uint16_t ms;
     std::array<std::uint8_t, 4> bytes;
   } cases[] = {
-      {0, {1, 6, 0, 0}},
-      {48, {2, 0, 6, 0}},
-      {49, {1, 3, 0, 0}},    // 41 + 7 - 49 wraps around 2^32 before the remainder
-      {100, {6, 1, 2, 0}},
-      {999, {3, 5, 4, 0}},   // the ms day equals the first draw and moves back by one
+      {0, {1, 6, 0, 0}},   {48, {2, 0, 6, 0}},
+      {49, {1, 3, 0, 0}},                        // 41 + 7 - 49 wraps around 2^32 before the remainder
+      {100, {6, 1, 2, 0}}, {999, {3, 5, 4, 0}},  // the ms day equals the first draw and moves back by one
   };
   for (const auto& c : cases) {
     MsvcRand rand;
@@ -81,7 +79,8 @@ TEST(UpdateDays, DailyCheckIsDueByDateAndWeekday) {
     EXPECT_EQ(IsUpdateCheckDue(true, none, sun_wed, now), d.due_sun_wed) << now.day_of_week;
   }
   // An all-zero value disables nothing, not Sundays.
-  EXPECT_TRUE(IsUpdateCheckDue(true, none, Bytes{0, 0, 0, 0}, SystemTimeFromUnixMillis(At(kFri2026Dec11 + 2, 9))));
+  EXPECT_TRUE(
+      IsUpdateCheckDue(true, none, Bytes{0, 0, 0, 0}, SystemTimeFromUnixMillis(At(kFri2026Dec11 + 2, 9))));
   // A value too short to be a DisableDays record disables nothing.
   EXPECT_TRUE(IsUpdateCheckDue(true, none, Bytes{5}, friday));
 }
