@@ -23,7 +23,8 @@ volatile int* g_forbidden = nullptr;
 
 int main(int argc, char** argv) {
   ylcs::InstallCrashHandler(ylcs::CrashReportPathFor(ylcs::ProgramPath()));
-  g_forbidden = static_cast<volatile int*>(mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+  g_forbidden =
+      static_cast<volatile int*>(mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
   const char* how = argc > 1 ? argv[1] : "segv";
   if (std::strcmp(how, "twice") == 0) {
     pthread_barrier_t barrier;
