@@ -1,0 +1,3 @@
+target_sources(ylcs_program PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/login_dialog.cpp
+)

@@ -1,0 +1,4 @@
+target_sources(ylcs_program PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/cache_cleanup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/main_frame.cpp
+)

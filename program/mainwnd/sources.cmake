@@ -1,0 +1,3 @@
+target_sources(ylcs_program PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+)
