@@ -1,9 +1,10 @@
 #pragma once
 // Owning handles for the C resources the program uses: GObjects, GLib memory and sources,
-// X11 displays and memory, cairo surfaces and contexts, curl handles. Each is a unique_ptr (or a
+// cairo surfaces and contexts, curl handles. Each is a unique_ptr (or a
 // small move-only wrapper) with the library's own release call, so no resource outlives its scope.
+// X11 handles are in x11_handles.h, apart, because Xlib's macros (None, Bool, Status) clash with
+// much other code.
 
-#include <X11/Xlib.h>
 #include <cairo.h>
 #include <curl/curl.h>
 #include <glib-object.h>
@@ -99,23 +100,6 @@ class GSourceId {
  private:
   guint id_ = 0;
 };
-
-// --- X11 ----------------------------------------------------------------------------------
-
-struct XDisplayCloser {
-  void operator()(Display* d) const {
-    if (d) XCloseDisplay(d);
-  }
-};
-using XDisplayPtr = std::unique_ptr<Display, XDisplayCloser>;
-
-struct XFreeDeleter {
-  void operator()(void* p) const {
-    if (p) XFree(p);
-  }
-};
-template <typename T>
-using XMemoryPtr = std::unique_ptr<T, XFreeDeleter>;
 
 // --- cairo ----------------------------------------------------------------------------------
 
