@@ -1,0 +1,3 @@
+target_sources(ylcs_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/window_messages.cpp
+)
