@@ -18,4 +18,8 @@ std::string TruncateToBuffer(std::string_view utf8, std::size_t buffer_chars);
 // Whether the whole text fits, with its terminating zero, into such a buffer.
 bool FitsInBuffer(std::string_view utf8, std::size_t buffer_chars);
 
+// UTF-8 <-> UTF-16. Invalid UTF-8 bytes and unpaired surrogates become U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view utf16);
+
 }  // namespace ylcs
