@@ -1,6 +1,6 @@
 #pragma once
 // Owning handles for the C resources the program uses: GObjects, GLib memory and sources,
-// cairo surfaces and contexts, curl handles. Each is a unique_ptr (or a
+// cairo surfaces and contexts, curl handles, C file streams. Each is a unique_ptr (or a
 // small move-only wrapper) with the library's own release call, so no resource outlives its scope.
 // X11 handles are in x11_handles.h, apart, because Xlib's macros (None, Bool, Status) clash with
 // much other code.
@@ -10,6 +10,7 @@
 #include <glib-object.h>
 #include <glib.h>
 
+#include <cstdio>
 #include <memory>
 #include <utility>
 
@@ -139,5 +140,21 @@ struct CurlSlistDeleter {
   }
 };
 using CurlSlistPtr = std::unique_ptr<curl_slist, CurlSlistDeleter>;
+
+struct CurlMultiDeleter {
+  void operator()(CURLM* m) const {
+    if (m) curl_multi_cleanup(m);
+  }
+};
+using CurlMultiPtr = std::unique_ptr<CURLM, CurlMultiDeleter>;
+
+// --- C file streams -------------------------------------------------------------------------
+
+struct FileCloser {
+  void operator()(std::FILE* f) const {
+    if (f) std::fclose(f);
+  }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 }  // namespace ylcs
