@@ -5,6 +5,7 @@ set(YLCS_WEB_RESOURCE_FILES
   ${CMAKE_CURRENT_LIST_DIR}/web/app_commands.js
   ${CMAKE_CURRENT_LIST_DIR}/web/picture_buttons.js
   ${CMAKE_CURRENT_LIST_DIR}/web/window_drag.js
+  ${CMAKE_CURRENT_LIST_DIR}/web/no_scroll_bars.css
 )
 add_custom_command(
   OUTPUT "${YLCS_WEB_RESOURCES_C}"

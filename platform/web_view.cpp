@@ -35,20 +35,33 @@ WebKitWebContext* SharedContext() {
   return context;
 }
 
-void AddScript(WebKitUserContentManager* content, const char* name) {
+std::string ResourceText(const char* name) {
   const std::string path = std::string(kResourcePrefix) + name;
   GBytes* bytes =
       g_resource_lookup_data(ylcs_web_get_resource(), path.c_str(), G_RESOURCE_LOOKUP_FLAGS_NONE, nullptr);
-  if (bytes == nullptr) return;
+  if (bytes == nullptr) return {};
   gsize size = 0;
   const auto* data = static_cast<const char*>(g_bytes_get_data(bytes, &size));
-  const std::string source(data, size);
+  std::string text(data, size);
   g_bytes_unref(bytes);
+  return text;
+}
+
+void AddScript(WebKitUserContentManager* content, const char* name) {
+  const std::string source = ResourceText(name);
   WebKitUserScript* script =
       webkit_user_script_new(source.c_str(), WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
                              WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
   webkit_user_content_manager_add_script(content, script);
   webkit_user_script_unref(script);
+}
+
+void AddStyleSheet(WebKitUserContentManager* content, const char* name) {
+  const std::string source = ResourceText(name);
+  WebKitUserStyleSheet* sheet = webkit_user_style_sheet_new(
+      source.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME, WEBKIT_USER_STYLE_LEVEL_USER, nullptr, nullptr);
+  webkit_user_content_manager_add_style_sheet(content, sheet);
+  webkit_user_style_sheet_unref(sheet);
 }
 
 std::string PropertyText(JSCValue* object, const char* name) {
@@ -77,6 +90,7 @@ WebView::WebView(const WebViewOptions& options, WebViewCallbacks callbacks)
   AddScript(content_.get(), "app_commands.js");
   if (options.picture_buttons) AddScript(content_.get(), "picture_buttons.js");
   if (options.window_drag) AddScript(content_.get(), "window_drag.js");
+  if (options.hide_scroll_bars) AddStyleSheet(content_.get(), "no_scroll_bars.css");
 
   auto* view = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", SharedContext(),
                                             "user-content-manager", content_.get(), nullptr));

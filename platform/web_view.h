@@ -20,6 +20,8 @@ struct WebViewOptions {
   bool picture_buttons = false;
   // A left press on the bare background of body, td and div elements asks for a window drag.
   bool window_drag = false;
+  // The page never shows scroll bars (a game page fills its tab exactly).
+  bool hide_scroll_bars = false;
 };
 
 struct WebViewCallbacks {

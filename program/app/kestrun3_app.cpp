@@ -31,11 +31,17 @@ constexpr const char* kOleFailedMessage = "初始化OLE库失败";
 
 }  // namespace
 
-CKestrun3App::CKestrun3App(int argc, char** argv) : argc_(argc), argv_(argv), args_(argv, argv + argc) {
+CKestrun3App::CKestrun3App(int argc, char** argv)
+    : game_start_address(GameListAddress()), argc_(argc), argv_(argv), args_(argv, argv + argc) {
   g_app = this;
 }
 
-CKestrun3App::~CKestrun3App() { g_app = nullptr; }
+CKestrun3App::~CKestrun3App() {
+  game_frame_.reset();
+  g_app = nullptr;
+}
+
+std::string CKestrun3App::GameListAddress() const { return GetServerConfig().ServiceUrl("/webgame.htm"); }
 
 CKestrun3App* CKestrun3App::Get() { return g_app; }
 
@@ -96,7 +102,8 @@ bool CKestrun3App::InitInstance() {
       PostCancelledLogin(classification_.owner_window);
       return false;
     }
-    return CreateGameFrame(*this);
+    game_frame_ = CreateGameFrame(*this);
+    return game_frame_ != nullptr;
   }
 
   RunMainWindow(*this);
@@ -106,6 +113,7 @@ bool CKestrun3App::InitInstance() {
 void CKestrun3App::Run() { gtk_main(); }
 
 int CKestrun3App::ExitInstance() {
+  game_frame_.reset();
   report_events_.reset();
   return 0;
 }

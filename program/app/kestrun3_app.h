@@ -11,6 +11,8 @@
 
 namespace ylcs {
 
+class CMainFrame;
+
 class CKestrun3App {
  public:
   CKestrun3App(int argc, char** argv);
@@ -38,6 +40,11 @@ class CKestrun3App {
 
   const std::shared_ptr<ReportEvents>& report_events() const { return report_events_; }
 
+  // The game list page on the client service: where a child's game frame starts.
+  std::string GameListAddress() const;
+  // What the game frame opens: the game list page, or the game address a login accepted.
+  std::string game_start_address;
+
   // Address of the new executable, filled by the update configuration fetch.
   std::string update_address;
   // Last title and address of the game page, written by the game view.
@@ -53,6 +60,7 @@ class CKestrun3App {
   std::vector<std::string> args_;
   Classification classification_;
   std::shared_ptr<ReportEvents> report_events_;
+  std::unique_ptr<CMainFrame> game_frame_;
 };
 
 }  // namespace ylcs

@@ -95,7 +95,7 @@ constexpr std::array<std::pair<std::uint32_t, int>, 18> kMoreKeysyms{{
 
 }  // namespace
 
-int VirtualKeyFromKeysym(std::uint32_t keysym) {
+int VirtualKeyOfKeysym(std::uint32_t keysym) {
   if (keysym >= '0' && keysym <= '9') return static_cast<int>(keysym);
   if (keysym >= 'A' && keysym <= 'Z') return static_cast<int>(keysym);
   if (keysym >= 'a' && keysym <= 'z') return static_cast<int>(keysym - 'a' + 'A');

@@ -18,7 +18,7 @@ inline constexpr int VK_F10 = 121;
 
 // The virtual-key code of an X key symbol, 0 for keys without one. Shifted symbols give the code
 // of their key ("!" gives the code of "1").
-int VirtualKeyFromKeysym(std::uint32_t keysym);
+int VirtualKeyOfKeysym(std::uint32_t keysym);
 
 // Display name of a code ("" for codes without a name).
 std::string KeyName(int virtual_key);

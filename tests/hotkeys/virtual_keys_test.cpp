@@ -11,15 +11,29 @@ TEST(VirtualKeys, KeysymsOfEachKindGiveTheirCode) {
       {0xffc2, 116},  // F5
       {0xff09, 9},    // Tab
       {0xfe20, 9},    // Shift+Tab
-      {'q', 81},     {'Q', 81},    {'7', 55},    {'&', 55},    {')', 48},    {'(', 57},
+      {'q', 81},
+      {'Q', 81},
+      {'7', 55},
+      {'&', 55},
+      {')', 48},
+      {'(', 57},
       {0xffb3, 99},  // keypad 3
       {0xff9c, 35},  // keypad End (Num Lock off)
-      {0xffac, 108}, {0xff0d, 13}, {0xff8d, 13}, {0xffe3, 17}, {0xffea, 18}, {';', 186},
-      {':', 186},    {'`', 192},   {'\\', 220},  {'"', 222},   {0x4e2d, 0},  // a Chinese character has no key
-                                                                             // code
+      {0xffac, 108},
+      {0xff0d, 13},
+      {0xff8d, 13},
+      {0xffe3, 17},
+      {0xffea, 18},
+      {';', 186},
+      {':', 186},
+      {'`', 192},
+      {'\\', 220},
+      {'"', 222},
+      {0x4e2d, 0},  // a Chinese character has no key
+                    // code
       {0, 0},
   };
-  for (const auto& [keysym, vk] : cases) EXPECT_EQ(VirtualKeyFromKeysym(keysym), vk) << std::hex << keysym;
+  for (const auto& [keysym, vk] : cases) EXPECT_EQ(VirtualKeyOfKeysym(keysym), vk) << std::hex << keysym;
 }
 
 TEST(VirtualKeys, NamesAndShownShortcuts) {

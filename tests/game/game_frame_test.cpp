@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "platform/window_messages.h"
+
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "rules/app/window_messages.h"
+#include "temp_home.h"
+
+namespace ylcs {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+pid_t Start(const std::vector<std::string>& args, FILE** out = nullptr) {
+  int pipe_fds[2] = {-1, -1};
+  if (out && pipe(pipe_fds) != 0) return -1;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (out) dup2(pipe_fds[1], 1);
+    std::vector<char*> argv;
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  if (out) {
+    close(pipe_fds[1]);
+    *out = fdopen(pipe_fds[0], "r");
+  }
+  return pid;
+}
+
+std::string ReadLine(FILE* in) {
+  char line[256] = {};
+  if (!fgets(line, sizeof line, in)) return "<end>";
+  std::string text(line);
+  if (!text.empty() && text.back() == '\n') text.pop_back();
+  return text;
+}
+
+// Waits up to `limit` for the process to end; true when it did (and it is reaped).
+bool EndsWithin(pid_t pid, std::chrono::milliseconds limit) {
+  const auto deadline = Clock::now() + limit;
+  while (Clock::now() < deadline) {
+    if (waitpid(pid, nullptr, WNOHANG) == pid) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  return false;
+}
+
+class GameFrame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gdk_set_allowed_backends("x11");
+    if (!gtk_init_check(nullptr, nullptr)) GTEST_SKIP() << "no display";
+    // No service: the frame's page never loads, which leaves its messages and lifetime to test.
+    g_setenv("YLCS_SERVICE_HOST", "127.0.0.1:9", TRUE);
+  }
+  testing::TempHome home_;
+};
+
+TEST_F(GameFrame, GameHallWithoutOwnerEndsAtTheFirstOwnerCheck) {
+  const pid_t frame = Start({YLCSKELVO, "/gmhall", "/0"});
+  EXPECT_TRUE(EndsWithin(frame, std::chrono::seconds(10)));
+}
+
+TEST_F(GameFrame, FrameAnnouncesItselfAndEndsWithItsOwner) {
+  FILE* peer_out = nullptr;
+  const pid_t peer = Start({MESSAGE_PEER}, &peer_out);
+  const std::string owner = ReadLine(peer_out);
+  const pid_t frame = Start({YLCSKELVO, "/gmhall", "/" + owner});
+  // WM_GAMEFRAME_READY with the frame's window id, lParam 1 for the game list page.
+  char kind[16] = {};
+  unsigned message = 0, frame_id = 0;
+  int lparam = -1, sender = 0;
+  ASSERT_EQ(
+      sscanf(ReadLine(peer_out).c_str(), "%15s %u %u %d %d", kind, &message, &frame_id, &lparam, &sender), 5);
+  EXPECT_EQ(message, WM_GAMEFRAME_READY);
+  EXPECT_EQ(lparam, 1);
+  EXPECT_EQ(sender, frame);
+  EXPECT_TRUE(IsProgramWindow(frame_id));
+  // The owner dies: the frame's process ends on its own, within about 800 ms.
+  kill(peer, SIGKILL);
+  waitpid(peer, nullptr, 0);
+  EXPECT_TRUE(EndsWithin(frame, std::chrono::seconds(3)));
+  fclose(peer_out);
+}
+
+TEST_F(GameFrame, CloseRequestEndsTheFrame) {
+  FILE* peer_out = nullptr;
+  const pid_t peer = Start({MESSAGE_PEER}, &peer_out);
+  const std::string owner = ReadLine(peer_out);
+  const pid_t frame = Start({YLCSKELVO, "/gmhall", "/" + owner});
+  unsigned frame_id = 0;
+  ASSERT_EQ(sscanf(ReadLine(peer_out).c_str(), "post %*u %u", &frame_id), 1);
+  // Messages the frame ignores or applies leave it running.
+  EXPECT_TRUE(PostWindowMessage(frame_id, WM_SET_MUTE, 1, 0));
+  EXPECT_TRUE(PostWindowMessage(frame_id, WM_RELOAD_HOTKEYS, 0, 0));
+  EXPECT_TRUE(PostWindowMessage(frame_id, 0x7777, 1, 2));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(waitpid(frame, nullptr, WNOHANG), 0);
+  EXPECT_TRUE(PostWindowMessage(frame_id, WM_SYSCOMMAND, SC_CLOSE, 0));
+  EXPECT_TRUE(EndsWithin(frame, std::chrono::seconds(3)));
+  kill(peer, SIGKILL);
+  waitpid(peer, nullptr, 0);
+  fclose(peer_out);
+}
+
+}  // namespace
+}  // namespace ylcs
