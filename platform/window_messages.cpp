@@ -17,7 +17,7 @@ constexpr const char* kCopyDataReplyAtom = "_YLCS_COPYDATA_REPLY";
 constexpr const char* kCopyDataTextAtom = "_YLCS_COPYDATA_TEXT";
 constexpr const char* kReceiverAtom = "_YLCS_RECEIVER";
 // Longer texts are refused rather than read in part.
-constexpr long kMaxCopyDataBytes = 64 * 1024;
+constexpr long kMaxCopyDataBytes = 64L * 1024;
 
 Display* GdkXDisplay() {
   GdkDisplay* display = gdk_display_get_default();
