@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "platform/file_ops.h"
 #include "rules/app/window_messages.h"
 #include "temp_home.h"
 
@@ -108,6 +109,26 @@ TEST_F(GameFrame, CloseRequestEndsTheFrame) {
   EXPECT_EQ(waitpid(frame, nullptr, WNOHANG), 0);
   EXPECT_TRUE(PostWindowMessage(frame_id, WM_SYSCOMMAND, SC_CLOSE, 0));
   EXPECT_TRUE(EndsWithin(frame, std::chrono::seconds(3)));
+  kill(peer, SIGKILL);
+  waitpid(peer, nullptr, 0);
+  fclose(peer_out);
+}
+
+TEST_F(GameFrame, ACrashOfTheProgramLeavesOneReportBesideIt) {
+  FILE* peer_out = nullptr;
+  const pid_t peer = Start({MESSAGE_PEER}, &peer_out);
+  const std::string owner = ReadLine(peer_out);
+  const std::string program = home_.path() + "/ylcskelvo";
+  ASSERT_TRUE(CopyFileReplacing(YLCSKELVO, program, 0755));
+  const pid_t frame = Start({program, "/gmhall", "/" + owner});
+  ASSERT_NE(ReadLine(peer_out), "<end>");  // the frame is up
+  kill(frame, SIGSEGV);
+  int status = 0;
+  waitpid(frame, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGSEGV);
+  const std::string report = testing::ReadWholeFile(home_.path() + "/ylcskelvo.dmp");
+  EXPECT_NE(report.find("signal: 11 (SEGV)"), std::string::npos) << report.substr(0, 200);
+  EXPECT_EQ(report.find("crash report", 20), std::string::npos);
   kill(peer, SIGKILL);
   waitpid(peer, nullptr, 0);
   fclose(peer_out);
