@@ -2,6 +2,8 @@
 
 #include <gtk/gtk.h>
 
+#include <chrono>
+
 #include "platform/crash_handler.h"
 #include "platform/file_ops.h"
 #include "platform/folders.h"
@@ -28,6 +30,7 @@ CKestrun3App* g_app = nullptr;  // the process's one application object
 
 constexpr const char* kUninstallQuestion = "确定要移除 kelvo云岭传说dodaz吗？";
 constexpr const char* kOleFailedMessage = "初始化OLE库失败";
+constexpr std::chrono::milliseconds kReportGraceAtExit{2000};
 
 }  // namespace
 
@@ -114,6 +117,9 @@ void CKestrun3App::Run() { gtk_main(); }
 
 int CKestrun3App::ExitInstance() {
   game_frame_.reset();
+  // A process may end while its report is still under way (the main-window roles do not wait
+  // for it); give the report a moment, then abandon it rather than end beneath its thread.
+  if (report_events_) report_events_->SettleBeforeExit(kReportGraceAtExit);
   report_events_.reset();
   return 0;
 }

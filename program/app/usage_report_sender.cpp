@@ -3,7 +3,6 @@
 #include <string>
 #include <thread>
 
-#include "platform/http.h"
 #include "platform/server_config.h"
 #include "program/app/settings.h"
 
@@ -32,14 +31,36 @@ void ReportEvents::WaitFinished() {
   changed_.wait(lock, [this] { return finished_; });
 }
 
+void ReportEvents::BeginReport() {
+  std::lock_guard lock(mutex_);
+  ++under_way_;
+}
+
+void ReportEvents::EndReport() {
+  std::lock_guard lock(mutex_);
+  --under_way_;
+  changed_.notify_all();
+}
+
+void ReportEvents::SettleBeforeExit(std::chrono::milliseconds grace) {
+  std::unique_lock lock(mutex_);
+  if (changed_.wait_for(lock, grace, [this] { return under_way_ == 0; })) return;
+  lock.unlock();
+  transfer_.Cancel();
+  lock.lock();
+  changed_.wait(lock, [this] { return under_way_ == 0; });
+}
+
 std::uint32_t SendUsageReport(UsageReport report, const std::shared_ptr<ReportEvents>& events) {
   const std::uint32_t count = IncrementCounter(UsageReportCounter(report));
   const std::string address = UsageReportAddress(GetServerConfig().service_host, report, count);
+  events->BeginReport();
   // The worker owns a copy of the address and a share of the events, so it may outlive us.
   std::thread([address, events] {
     events->SetStarted();
-    HttpPing(address);
+    HttpPing(address, &events->transfer());
     events->SetFinished();
+    events->EndReport();
   }).detach();
   events->WaitStartedAndReset();
   return count;

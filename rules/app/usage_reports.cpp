@@ -1,5 +1,7 @@
 #include "rules/app/usage_reports.h"
 
+#include "rules/base/text_buffer.h"
+
 namespace ylcs {
 
 std::string_view UsageReportPath(UsageReport report) {
@@ -28,7 +30,7 @@ std::string UsageReportAddress(std::string_view service_host, UsageReport report
   address += UsageReportPath(report);
   address += "&count=";
   address += std::to_string(count);
-  return address;
+  return TruncateToBuffer(address, kReportAddressBufferChars);
 }
 
 }  // namespace ylcs
