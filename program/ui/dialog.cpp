@@ -166,9 +166,10 @@ bool CDialog::CreateWindowFromTemplate(CWnd* parent) {
   const Rect before = GetWindowRect();
   user_moved_ = false;
   OnInitDialog();
-  // A popup that did not place itself is centred on its owner.
-  if (!ended_ && GetWindowRect() == before && (template_.style & WS_POPUP) &&
-      !(template_.style & WS_VISIBLE)) {
+  // A hidden popup that did not move itself is centred on its owner (resizing is no move).
+  const Rect after = GetWindowRect();
+  const bool moved = after.left != before.left || after.top != before.top;
+  if (!ended_ && !moved && (template_.style & WS_POPUP) && !(template_.style & WS_VISIBLE)) {
     CenterWindow();
   }
   return true;

@@ -90,7 +90,10 @@ int CountMessageLines(std::string_view text) {
 
 MessageBoxLayout LayoutMessageBox(int tw, int th, int lines, int fw, int fh, int type) {
   MessageBoxLayout layout;
-  layout.width = 2 * fw + 60 < tw ? tw + 60 : 2 * fw + 60;
+  // The text keeps a 30-pixel margin on both sides, and there is room for two buttons. (Taking
+  // the buttons' width whenever the text is narrower than 2 x fw + 60 would let a text between
+  // 2 x fw and 2 x fw + 60 pixels run into the frame.)
+  layout.width = std::max(tw, 2 * fw) + 60;
   layout.height = 3 * lines + 90 + th + fh;
   const int bottom = layout.height - 30;
   const int top = bottom - fh;

@@ -83,7 +83,9 @@ struct MessageBoxLayout {
 };
 
 // Size and button places of a message box for a text of tw x th pixels in `lines` lines, with push
-// button frames of fw x fh, of type `type` (MB_YESNO and MB_OKCANCEL have two buttons).
+// button frames of fw x fh, of type `type` (MB_YESNO and MB_OKCANCEL have two buttons): the width
+// is the wider of text and two buttons plus 60, the height 3 x lines + 90 + th + fh, and the
+// buttons stand 30 pixels above the bottom, 20 pixels apart around the centre line.
 MessageBoxLayout LayoutMessageBox(int text_width, int text_height, int lines, int frame_width,
                                   int frame_height, int type);
 

@@ -109,8 +109,9 @@ TEST(ProgressFill, EndsOddWidthsAndEmptyRange) {
 TEST(MessageBoxLayout, WidthFromTextAndButtons) {
   EXPECT_EQ(LayoutMessageBox(300, 12, 1, 57, 23, MB_OK).width, 360);
   EXPECT_EQ(LayoutMessageBox(100, 12, 1, 57, 23, MB_OK).width, 174);
-  EXPECT_EQ(LayoutMessageBox(174, 12, 1, 57, 23, MB_OK).width, 174);
-  EXPECT_EQ(LayoutMessageBox(175, 12, 1, 57, 23, MB_OK).width, 235);
+  EXPECT_EQ(LayoutMessageBox(114, 12, 1, 57, 23, MB_OK).width, 174);
+  // A text a little narrower than the buttons' width plus margins keeps its margins.
+  EXPECT_EQ(LayoutMessageBox(165, 12, 1, 57, 23, MB_OK).width, 225);
 }
 
 TEST(MessageBoxLayout, HeightFromLinesAndButtonPlaces) {
