@@ -13,6 +13,21 @@ int ModifierBitsOf(guint state) {
   return bits;
 }
 
+int CurrentModifierBits() {
+  GdkDisplay* display = gdk_display_get_default();
+  if (display == nullptr) return 0;
+  return ModifierBitsOf(gdk_keymap_get_modifier_state(gdk_keymap_get_for_display(display)));
+}
+
+bool IsLeftButtonDown() {
+  GdkDisplay* display = gdk_display_get_default();
+  if (display == nullptr) return false;
+  GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(display));
+  GdkModifierType mask{};
+  gdk_device_get_state(pointer, gdk_get_default_root_window(), nullptr, &mask);
+  return (mask & GDK_BUTTON1_MASK) != 0;
+}
+
 KeyStroke KeyStrokeOf(const GdkEventKey* event) {
   KeyStroke press;
   press.modifiers = ModifierBitsOf(event->state);

@@ -20,5 +20,9 @@ KeyStroke KeyStrokeOf(const GdkEventKey* event);
 
 // Modifier bits from an X or GDK modifier state.
 int ModifierBitsOf(guint state);
+// Modifier bits of the keyboard as it is now.
+int CurrentModifierBits();
+// Whether the left mouse button is down now.
+bool IsLeftButtonDown();
 
 }  // namespace ylcs

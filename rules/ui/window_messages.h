@@ -66,9 +66,6 @@ inline constexpr std::uint32_t SS_CENTERIMAGE = 0x00000200u;
 inline constexpr std::uint32_t SS_ENDELLIPSIS = 0x00004000u;
 inline constexpr std::uint32_t SS_PATHELLIPSIS = 0x00008000u;
 
-// A number that marks messages the program synthesises itself (lParam).
-inline constexpr std::intptr_t kSyntheticMarker = 7531;
-
 constexpr std::uintptr_t MakeWParam(unsigned low, unsigned high) {
   return (std::uintptr_t{high & 0xFFFFu} << 16) | (low & 0xFFFFu);
 }
