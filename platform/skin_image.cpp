@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <mutex>
+#include <optional>
 
 #include "rules/ui/skin_geometry.h"
 
@@ -81,14 +82,47 @@ bool SkinImage::IsKey(int x, int y) const {
   return (row[x] >> 24) == 0;
 }
 
+namespace {
+
+// The one colour of a small source rectangle, when all its pixels share it: such a piece (the
+// middle of a 9-grid, typically) is stretched by filling, far cheaper than scaling pixels.
+std::optional<std::uint32_t> UniformColour(const SkinImage& image, const Rect& src) {
+  constexpr int kLargestChecked = 64 * 64;
+  if (src.width() * src.height() > kLargestChecked) return std::nullopt;
+  cairo_surface_flush(image.surface());
+  const unsigned char* data = cairo_image_surface_get_data(image.surface());
+  const int stride = cairo_image_surface_get_stride(image.surface());
+  const auto* first =
+      reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(src.top) * stride);
+  const std::uint32_t colour = first[src.left];
+  for (int y = src.top; y < src.bottom; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+    for (int x = src.left; x < src.right; ++x) {
+      if (row[x] != colour) return std::nullopt;
+    }
+  }
+  return colour;
+}
+
+}  // namespace
+
 void DrawSkinPiece(cairo_t* cr, const SkinImage& image, const Blit& piece, bool replace) {
   const Rect& src = piece.source;
   const Rect& dst = piece.target;
   if (!image || src.width() <= 0 || src.height() <= 0 || dst.width() <= 0 || dst.height() <= 0) return;
+  if (src.left < 0 || src.top < 0 || src.right > image.width() || src.bottom > image.height()) return;
   cairo_save(cr);
   cairo_rectangle(cr, dst.left, dst.top, dst.width(), dst.height());
   cairo_clip(cr);
   if (replace) cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  if (const auto colour = UniformColour(image, src)) {
+    const std::uint32_t c = *colour;  // premultiplied; skin pixels are opaque or fully clear
+    cairo_set_source_rgba(cr, ((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0,
+                          (c >> 24) / 255.0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    return;
+  }
   cairo_translate(cr, dst.left, dst.top);
   cairo_scale(cr, static_cast<double>(dst.width()) / src.width(),
               static_cast<double>(dst.height()) / src.height());
@@ -101,6 +135,14 @@ void DrawSkinPiece(cairo_t* cr, const SkinImage& image, const Blit& piece, bool 
   cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
   cairo_paint(cr);
   cairo_restore(cr);
+}
+
+void PaintSkinBackground(cairo_t* cr, const SkinImage& skin, int width, int height, int border, int caption,
+                         bool stretch) {
+  for (const Blit& piece :
+       BackgroundPieces(skin.width(), skin.height(), width, height, border, caption, stretch)) {
+    DrawSkinPiece(cr, skin, piece, /*replace=*/true);
+  }
 }
 
 std::string SkinResourcePath(int id) { return "/ylcskelvo/skin/" + std::to_string(id) + ".png"; }

@@ -41,6 +41,12 @@ class SkinImage {
 // image onto its target rectangle. Key pixels are left out, or with `replace` they clear the target.
 void DrawSkinPiece(cairo_t* cr, const SkinImage& image, const Blit& piece, bool replace = false);
 
+// Paints a window background of width x height from `skin`: the pieces of BackgroundPieces (a
+// 9-grid when `stretch`, else the skin at its natural size with fitted right edge and bottom row),
+// replacing what was there.
+void PaintSkinBackground(cairo_t* cr, const SkinImage& skin, int width, int height, int border, int caption,
+                         bool stretch);
+
 // The resource path of a skin id.
 std::string SkinResourcePath(int id);
 

@@ -84,11 +84,8 @@ void CDlgEx::SetTitle(const std::string& title) {
 bool CDlgEx::OnEraseBkgnd(cairo_t* cr) {
   if (!m_bmpBackground) return CDialog::OnEraseBkgnd(cr);
   const Rect client = GetClientRect();
-  for (const Blit& piece :
-       BackgroundPieces(m_bmpBackground.width(), m_bmpBackground.height(), client.width(), client.height(),
-                        m_nBorder, m_nCaptionHeight, m_bStretchBackground)) {
-    DrawSkinPiece(cr, m_bmpBackground, piece, /*replace=*/true);
-  }
+  PaintSkinBackground(cr, m_bmpBackground, client.width(), client.height(), m_nBorder, m_nCaptionHeight,
+                      m_bStretchBackground);
   if (icon_drawn()) {
     GdkPixbuf* icon = GetSmallIcon();
     cairo_save(cr);
