@@ -293,12 +293,8 @@ void PushButtonFrame(cairo_t* cr, int w, int h, int frame) {
 }
 
 // A tab of the main window's caption band: normal, hot, current.
+// Outside its rounded top the tab is see-through, so the caption band shows around it.
 void TabFrame(cairo_t* cr, int w, int h, int frame) {
-  // The band continues above the tab (tabs stand at y 3 of the caption).
-  cairo_save(cr);
-  cairo_translate(cr, 0, -3);
-  PaintCaptionBand(cr, 0, w, 30);
-  cairo_restore(cr);
   const Colour tops[] = {Hex(0x24456F), Hex(0x2E5A91), Hex(0x3A8BF0)};
   const Colour bottoms[] = {Hex(0x1A3557), Hex(0x21456F), Hex(0x1C5DB8)};
   RoundedRect(cr, 1, 1, w - 2, h, 5, true, false);
@@ -395,10 +391,11 @@ void Cloud(cairo_t* cr, double x, double y, double s, Colour c) {
   cairo_rectangle(cr, x - 1.6 * s * 10, y + 0.25 * s * 10, 3.2 * s * 10, 0.3 * s * 10);
   cairo_fill(cr);
   cairo_pop_group_to_source(cr);
+  cairo_save(cr);
   cairo_rectangle(cr, x - 30 * s, y - 20 * s, 60 * s, 0.55 * s * 10 + 20 * s);
   cairo_clip(cr);
   cairo_paint_with_alpha(cr, c.a);
-  cairo_reset_clip(cr);
+  cairo_restore(cr);
 }
 
 // A soft band of mist along a ridge.
