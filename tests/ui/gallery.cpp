@@ -2,6 +2,7 @@
 //
 //   ylcs_gallery widgets             a resizable skinned window with every widget kind
 //   ylcs_gallery msgbox <type> <text> [title]   one message box; prints "RESULT <code>"
+//   ylcs_gallery login               the login background, a window with per-pixel alpha
 //
 // Windows are placed at fixed spots over a plain backdrop (so see-through pixels are known) and
 // the program prints what a test needs on stdout, one line each:
@@ -19,6 +20,7 @@
 #include "program/ui/dlg_ex.h"
 #include "program/ui/img_progress.h"
 #include "program/ui/message_box.h"
+#include "program/ui/skin_window.h"
 #include "program/ui/static_ex.h"
 #include "program/ui/toolkit.h"
 
@@ -179,6 +181,48 @@ class CGalleryDlg : public CDlgEx {
   std::size_t reported_lines_ = 0;
 };
 
+const DialogTemplate kLoginTemplate{157,
+                                    0,
+                                    0,
+                                    586,
+                                    407,
+                                    WS_POPUP | WS_SYSMENU | DS_SETFONT | DS_FIXEDSYS,
+                                    WS_EX_LAYERED,
+                                    8,
+                                    "kelvo - 云岭传说",
+                                    {}};
+
+// The login background: the picture with its alpha, dragged by any press on it.
+class CLayeredDlg : public CDialog {
+ public:
+  CLayeredDlg() : CDialog(kLoginTemplate, nullptr) {}
+
+ protected:
+  bool OnInitDialog() override {
+    CDialog::OnInitDialog();
+    image_ = LoadPngResourceImage();
+    SetWindowPosition(50, 50);
+    PaintLayeredImage(*this, image_.get(), 888, 518);
+    Say(std::string("ALPHA ") + (HasAlphaVisual() ? "1" : "0"));
+    return false;
+  }
+  void OnLButtonDown(Point) override { BeginDragFor(HitCode::Caption, {}); }
+  void OnCancel() override { gtk_main_quit(); }
+
+ private:
+  CairoSurfacePtr image_;
+};
+
+int RunLogin() {
+  ShowBackdrop();
+  CLayeredDlg dialog;
+  if (!dialog.Create()) return 1;
+  dialog.ShowWindow(true);
+  AnnounceWhenDrawn(dialog, "login");
+  gtk_main();
+  return 0;
+}
+
 int RunWidgets() {
   ShowBackdrop();
   CGalleryDlg dialog;
@@ -227,5 +271,6 @@ int main(int argc, char** argv) {
   if (mode == "msgbox" && argc > 3) {
     return ylcs::RunMessageBox(std::atoi(argv[2]), argv[3], argc > 4 ? argv[4] : ylcs::kMessageTitle);
   }
+  if (mode == "login") return ylcs::RunLogin();
   return ylcs::RunWidgets();
 }

@@ -380,6 +380,45 @@ TEST_F(GalleryTest, CaptionDragMovesTheWindow) {
   EXPECT_EQ(moved.At(win.x + 50 + 200, win.y + 40 + 4), SkinPixel(131, 15, 4));
 }
 
+// The login background without a compositor: cut to its visible pixels. With one: blended.
+TEST_F(GalleryTest, LayeredWindowShowsItsAlpha) {
+  const Pixel card = [] {
+    const CairoSurfacePtr image = LoadPngResourceImage();
+    const auto* row = reinterpret_cast<const std::uint32_t*>(
+        cairo_image_surface_get_data(image.get()) + 259 * cairo_image_surface_get_stride(image.get()));
+    const std::uint32_t p = row[444];
+    return Pixel{static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
+                 static_cast<int>(p & 0xFF)};
+  }();
+  {
+    auto gallery = Gallery({"login"});
+    ASSERT_TRUE(gallery->WaitFor("ALPHA 0", 15s));
+    const auto ready = gallery->WaitFor("READY login", 15s);
+    ASSERT_TRUE(ready);
+    EXPECT_EQ(Numbers(*ready), (std::vector<int>{50, 50, 888, 518}));
+    const Screenshot shot = Shoot("login-shaped");
+    EXPECT_EQ(shot.At(50 + 1, 50 + 1), kBackdrop);
+    EXPECT_EQ(shot.At(50 + 444, 50 + 516), kBackdrop);  // the faint shadow is cut away
+    EXPECT_EQ(shot.At(50 + 444, 50 + 259), card);
+  }
+  // A compositor on the display: the window gets an alpha visual and its shadow darkens what lies
+  // under it.
+  std::vector<std::string> args = {"/usr/bin/xcompmgr"};
+  if (!std::filesystem::exists(args[0])) GTEST_SKIP() << "xcompmgr is not installed";
+  Process compositor(args, display_);
+  Pause(500ms);
+  auto gallery = Gallery({"login"});
+  ASSERT_TRUE(gallery->WaitFor("ALPHA 1", 15s));
+  ASSERT_TRUE(gallery->WaitFor("READY login", 15s));
+  Pause(300ms);
+  const Screenshot shot = Shoot("login-composited");
+  EXPECT_EQ(shot.At(50 + 1, 50 + 1), kBackdrop);
+  const Pixel shadow = shot.At(50 + 444, 50 + 514);
+  EXPECT_GT(shadow.g, 0);
+  EXPECT_LT(shadow.g, kBackdrop.g);
+  EXPECT_EQ(shot.At(50 + 444, 50 + 259), card);
+}
+
 struct BoxCase {
   int type;
   int first_answer;
