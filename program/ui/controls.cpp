@@ -44,7 +44,7 @@ void CGroupBox::OnPaint(cairo_t* cr) {
     SetSourceRgb(cr, *m_clrBackground);
     cairo_paint(cr);
   }
-  const double top = size.y / 2 + 0.5;
+  const double top = static_cast<double>(size.y / 2) + 0.5;  // the caption's middle row, on pixel centres
   SetSourceRgb(cr, m_clrFrame);
   cairo_set_line_width(cr, 1);
   cairo_move_to(cr, 6, top);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -114,7 +115,7 @@ void HardenAlpha(cairo_surface_t* s) {
   unsigned char* data = cairo_image_surface_get_data(s);
   const int stride = cairo_image_surface_get_stride(s);
   for (int y = 0; y < cairo_image_surface_get_height(s); ++y) {
-    auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
+    auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
     for (int x = 0; x < cairo_image_surface_get_width(s); ++x) {
       const std::uint32_t p = row[x];
       const unsigned a = p >> 24;
