@@ -44,7 +44,8 @@ void CGroupBox::OnPaint(cairo_t* cr) {
     SetSourceRgb(cr, *m_clrBackground);
     cairo_paint(cr);
   }
-  const double top = static_cast<double>(size.y / 2) + 0.5;  // the caption's middle row, on pixel centres
+  const int caption_middle = size.y / 2;
+  const double top = caption_middle + 0.5;  // on pixel centres
   SetSourceRgb(cr, m_clrFrame);
   cairo_set_line_width(cr, 1);
   cairo_move_to(cr, 6, top);
