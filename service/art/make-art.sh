@@ -2,6 +2,8 @@
 # Draws the pictures of the stand-in service's pages with ImageMagick. The results are files of
 # the project under service/content; run this again only to change them.
 #   Picture buttons are strips of three frames side by side: normal, hover, pressed.
+#   The login page's see-through colour is exactly #FEFEFE, so no picture of that page may contain
+#   it: text is never pure white (anti-aliased white can land on #FEFEFE).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 out="$here/../content"
@@ -44,7 +46,7 @@ glyph_strip() {
   rm -f "${frames[@]}"
 }
 
-text_strip login/button-login.png 120 38 '登  录' white \
+text_strip login/button-login.png 120 38 '登  录' '#fff4dc' \
   '#f6b24a,#d9771a' '#ffc866,#e8892a' '#c96a12,#b05a0c'
 # The disabled button looks the same in every frame: it never reacts.
 text_strip login/button-register.png 120 38 '注册账号' '#9aa3a8' \
