@@ -42,11 +42,6 @@ void CStaticEx::ApplyMouseStyle() {
   const auto events = static_cast<GdkEventMask>(gdk_window_get_events(window));
   gdk_window_set_events(window, notify ? static_cast<GdkEventMask>(events | kMouseEvents)
                                        : static_cast<GdkEventMask>(events & ~kMouseEvents));
-  GObjectPtr<GdkCursor> cursor;
-  if (notify && m_bLink)
-    cursor =
-        GObjectPtr<GdkCursor>::Adopt(gdk_cursor_new_from_name(gdk_window_get_display(window), "pointer"));
-  gdk_window_set_cursor(window, cursor.get());
 }
 
 bool CStaticEx::SetImage(const SkinImage& picture) {
@@ -140,8 +135,17 @@ void CStaticEx::DrawWrappedText(cairo_t* cr) {
   }
 }
 
-gboolean CStaticEx::EnterCb(GtkWidget*, GdkEventCrossing*, gpointer self) {
+gboolean CStaticEx::EnterCb(GtkWidget* widget, GdkEventCrossing*, gpointer self) {
   auto* label = static_cast<CStaticEx*>(self);
+  // The hand over a link (WM_SETCURSOR), as m_bLink says at this moment.
+  if (GdkWindow* window = gtk_widget_get_window(widget)) {
+    GObjectPtr<GdkCursor> hand;
+    if (label->m_bLink) {
+      hand =
+          GObjectPtr<GdkCursor>::Adopt(gdk_cursor_new_from_name(gdk_window_get_display(window), "pointer"));
+    }
+    gdk_window_set_cursor(window, hand.get());
+  }
   if (!label->m_bTracking) {
     label->m_bTracking = true;
     label->hover_timer_.reset(g_timeout_add(
