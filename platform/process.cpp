@@ -85,4 +85,12 @@ void ChildProcess::Terminate() const {
   if (IsRunning()) kill(pid_, SIGKILL);
 }
 
+void ChildProcess::TerminateAndReap() const {
+  Terminate();
+  const gint64 deadline = g_get_monotonic_time() + G_USEC_PER_SEC;
+  while (IsRunning() && g_get_monotonic_time() < deadline) {
+    if (!g_main_context_iteration(nullptr, FALSE)) g_usleep(1000);
+  }
+}
+
 }  // namespace ylcs

@@ -28,6 +28,9 @@ class ChildProcess {
   bool IsRunning() const;
   // Ends the process at once (SIGKILL): the counterpart of terminating a process handle.
   void Terminate() const;
+  // Terminates the process and runs the main loop until it has been reaped (at most a second),
+  // for a caller about to end itself.
+  void TerminateAndReap() const;
 
  private:
   struct Watch;

@@ -26,7 +26,7 @@ DialogTemplate AddAccountTemplate() {
 
 }  // namespace
 
-CAddAccDlg::CAddAccDlg(CWnd* parent) : CDlgEx(AddAccountTemplate(), parent) {}
+CAddAccDlg::CAddAccDlg(CWnd* parent) : CDlgEx(AddAccountTemplate(), parent), main_window_(parent) {}
 
 void CAddAccDlg::DoDataExchange(CDataExchange& dx) {
   dx.Control(1023, m_stcQuestion);
@@ -60,7 +60,7 @@ bool CAddAccDlg::OnCommand(int id, unsigned code) {
 }
 
 void CAddAccDlg::Answer(bool new_tab) {
-  if (CWnd* parent = GetParent()) parent->PostMessage(WM_ADD_ACCOUNT, new_tab ? 1 : 0, 0);
+  if (main_window_) main_window_->PostMessage(WM_ADD_ACCOUNT, new_tab ? 1 : 0, 0);
   ShowWindow(false);
 }
 

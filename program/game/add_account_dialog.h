@@ -23,6 +23,8 @@ class CAddAccDlg : public CDlgEx {
  private:
   void Answer(bool new_tab);
 
+  CWnd* main_window_;  // receives the answer
+
   CStaticEx m_stcQuestion;
   CBtnEx m_btnYes;
   CBtnEx m_btnNo;

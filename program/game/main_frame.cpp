@@ -29,6 +29,12 @@ CMainFrame::CMainFrame(CKestrun3App& app) : app_(app) {
   gtk_window_set_title(GTK_WINDOW(plug_), kMessageTitle);
   gtk_window_set_default_size(GTK_WINDOW(plug_), 10, 10);
   g_signal_connect(plug_, "key-press-event", G_CALLBACK(&CMainFrame::OnKeyPress), this);
+  // Taken out of its tab (or closed by the desktop): the frame has nothing left to show.
+  g_signal_connect(plug_, "delete-event", G_CALLBACK(+[](GtkWidget*, GdkEvent*, gpointer self) -> gboolean {
+                     static_cast<CMainFrame*>(self)->Close();
+                     return TRUE;
+                   }),
+                   this);
 
   const bool game_list = app_.game_start_address == app_.GameListAddress();
   view_ = std::make_unique<CGmWndView>(

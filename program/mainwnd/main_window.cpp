@@ -238,13 +238,13 @@ void CKestrun3Dlg::CloseTab(int index) {
   tabs_.Remove(index);
   current_ = std::min(index, tabs_.count() - 1);
   ShowTab(tabs_.at(current_).frame);
-  // Give the frame back to the desktop before its socket goes, then ask it to close.
+  // Ask the frame to close, and give its window back to the desktop before the socket goes.
+  PostWindowMessage(closed, WM_SYSCOMMAND, SC_CLOSE, 0);
   ReleaseEmbeddedWindow(closed);
   if (const auto f = frames_.find(closed); f != frames_.end()) {
     gtk_widget_destroy(f->second.socket);
     frames_.erase(f);
   }
-  PostWindowMessage(closed, WM_SYSCOMMAND, SC_CLOSE, 0);
   ApplyMinimumSize();
   InvalidateRect(ToRect(StripBounds(tabs_.count() + 1)));
   strip_.Reset();
@@ -305,11 +305,11 @@ void CKestrun3Dlg::LoadHotkeys() {
 void CKestrun3Dlg::Shutdown() {
   if (shut_down_) return;
   shut_down_ = true;
-  if (login_process_) login_process_->Terminate();
+  if (login_process_) login_process_->TerminateAndReap();
   login_process_.reset();
   for (const GameTab& tab : tabs_.tabs()) {
-    ReleaseEmbeddedWindow(tab.frame);
     PostWindowMessage(tab.frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ReleaseEmbeddedWindow(tab.frame);
   }
   // The hall frame ends by itself once this window is gone; it only must not go down with it.
   if (hall_frame_ != 0) ReleaseEmbeddedWindow(hall_frame_);
@@ -352,7 +352,6 @@ bool CKestrun3Dlg::PreTranslateMessage(const Msg& msg) {
       }
     } else if (msg.lparam == 0 && tabs_.count() == 0) {
       // Closed while only the first login is open: end it, no question.
-      if (login_process_) login_process_->Terminate();
       Shutdown();
       return true;
     }
@@ -436,7 +435,7 @@ bool CKestrun3Dlg::OnEraseBkgnd(cairo_t* cr) {
     DrawSkinPiece(cr, tab_images_,
                   {{look * kTabWidth, 0, (look + 1) * kTabWidth, kTabHeight},
                    {tab.left, tab.top, tab.left + kTabWidth, tab.top + kTabHeight}});
-    if (i == strip_.hot() && strip_.close_box() != CloseBoxState::None) {
+    if (i == strip_.hot() && strip_.close_box() != CloseBoxState::Off) {
       const int state = static_cast<int>(strip_.close_box());
       const TabRect box = CloseBoxBounds(i);
       DrawSkinPiece(cr, close_box_images_,

@@ -198,6 +198,11 @@ int CDialog::DoModal() {
 bool CDialog::Create(CWnd* parent) {
   modal_ = false;
   if (!CreateWindowFromTemplate(parent)) return false;
+  // A modeless window takes input while a modal one of the process runs (the main window itself
+  // runs modally): a window group of its own keeps it out of the modal window's grab.
+  GtkWindowGroup* group = gtk_window_group_new();
+  gtk_window_group_add_window(group, gtk_window());
+  g_object_unref(group);
   if ((template_.style & WS_VISIBLE) && !ended_) ShowWindow(true);
   return true;
 }

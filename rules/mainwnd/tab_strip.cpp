@@ -66,7 +66,7 @@ StripEffects TabStripState::Unhover() {
   effects.tooltip = TooltipAction::Hide;
   tooltip_active_ = false;
   hot_ = -1;
-  close_box_ = CloseBoxState::None;
+  close_box_ = CloseBoxState::Off;
   return effects;
 }
 
@@ -74,7 +74,7 @@ StripEffects TabStripState::MouseLeave() {
   StripEffects effects;
   if (hot_ != -1) effects.invalidate.push_back(TabBounds(hot_));
   hot_ = -1;
-  close_box_ = CloseBoxState::None;
+  close_box_ = CloseBoxState::Off;
   return effects;
 }
 
@@ -86,7 +86,7 @@ StripEffects TabStripState::PressCloseBox(int tab) {
 
 void TabStripState::Reset() {
   hot_ = -1;
-  close_box_ = CloseBoxState::None;
+  close_box_ = CloseBoxState::Off;
 }
 
 }  // namespace ylcs

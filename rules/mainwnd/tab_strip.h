@@ -37,7 +37,7 @@ std::optional<int> CloseBoxTabAtPoint(int x, int y, int tab_count);
 // Background image: 2 current, 1 hot, 0 normal.
 int TabImageIndex(int tab, int current, int hot);
 
-enum class CloseBoxState { None = -1, Normal = 0, Hover = 1, Pressed = 2 };
+enum class CloseBoxState { Off = -1, Normal = 0, Hover = 1, Pressed = 2 };
 
 enum class TooltipAction { Keep, Show, Hide };
 
@@ -70,7 +70,7 @@ class TabStripState {
   StripEffects Unhover();
 
   int hot_ = -1;
-  CloseBoxState close_box_ = CloseBoxState::None;
+  CloseBoxState close_box_ = CloseBoxState::Off;
   bool tooltip_active_ = false;
   bool leave_tracking_ = false;
 };

@@ -4,8 +4,10 @@
 // ends when told to close or when its owner is gone.
 //
 // Set-up through the folder named by FAKE_TAB_DIR: the file "caption" (if present when the child
-// starts) holds the caption to send, else "tab-<pid>"; "colour" holds an RGB hex colour. Each
-// child writes "<pid>.log" there: "caption accepted|refused", "frame <id>", "mute <n>", "closed".
+// starts) holds the caption to send, else "tab-<pid>"; "colour" holds an RGB hex colour; while a
+// file "hold" exists the child waits before it sends its caption (a login still open). Each child
+// writes "<pid>.log" there: "owner <id>", "caption accepted|refused", "frame <id>", "mute <n>",
+// "closed".
 
 #include <gtk/gtk.h>
 #include <gtk/gtkx.h>
@@ -52,7 +54,11 @@ int main(int argc, char** argv) {
   const std::string dir = dir_env ? dir_env : "/tmp";
   Log log(dir + "/" + std::to_string(getpid()) + ".log");
 
+  log.Line("owner " + std::to_string(owner));
+  // Read the set-up before waiting: it belongs to the moment the login was started.
   std::string caption = ReadFile(dir + "/caption");
+  const std::string colour_text = ReadFile(dir + "/colour");
+  while (g_file_test((dir + "/hold").c_str(), G_FILE_TEST_EXISTS)) g_usleep(20 * 1000);
   if (caption.empty()) caption = "tab-" + std::to_string(getpid());
   if (!ylcs::SendCopyData(owner, 0, caption)) {
     log.Line("caption refused");
@@ -66,7 +72,6 @@ int main(int argc, char** argv) {
   GtkWidget* area = gtk_drawing_area_new();
   gtk_container_add(GTK_CONTAINER(plug), area);
   GdkRGBA colour{0.2, 0.5, 0.2, 1.0};
-  const std::string colour_text = ReadFile(dir + "/colour");
   if (!colour_text.empty()) gdk_rgba_parse(&colour, ("#" + colour_text).c_str());
   g_signal_connect(area, "draw", G_CALLBACK(+[](GtkWidget*, cairo_t* cr, gpointer data) -> gboolean {
                      gdk_cairo_set_source_rgba(cr, static_cast<GdkRGBA*>(data));
@@ -81,6 +86,13 @@ int main(int argc, char** argv) {
       gtk_main_quit();
     }
   });
+  // Like a game frame, a plug taken out of its socket ends the child.
+  g_signal_connect(plug, "delete-event", G_CALLBACK(+[](GtkWidget*, GdkEvent*, gpointer data) -> gboolean {
+                     static_cast<Log*>(data)->Line("released");
+                     gtk_main_quit();
+                     return TRUE;
+                   }),
+                   &log);
   gtk_widget_show_all(plug);
   log.Line("frame " + std::to_string(receiver.id()));
   ylcs::PostWindowMessage(owner, ylcs::WM_GAMEFRAME_READY, receiver.id(), 0);

@@ -79,7 +79,7 @@ TEST(TabStrip, HoverRepaintsOnlyWhatChangedAndMovesTheTooltip) {
   e = strip.HitTest(50, 10, 3, false, false);
   EXPECT_EQ(e.invalidate, std::vector<TabRect>{TabBounds(2)});
   EXPECT_EQ(strip.hot(), -1);
-  EXPECT_EQ(strip.close_box(), CloseBoxState::None);
+  EXPECT_EQ(strip.close_box(), CloseBoxState::Off);
   EXPECT_FALSE(strip.tooltip_active());
 }
 
@@ -97,7 +97,7 @@ TEST(TabStrip, LeavingAndPressing) {
   // Pressed on tab 0's close box, released on tab 1's: tab 1 is the one closed.
   EXPECT_EQ(CloseBoxTabAtPoint(296 + 189 + 5, 8, 2), 1);
   strip.Reset();
-  EXPECT_EQ(strip.close_box(), CloseBoxState::None);
+  EXPECT_EQ(strip.close_box(), CloseBoxState::Off);
 }
 
 }  // namespace
