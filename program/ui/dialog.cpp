@@ -16,7 +16,8 @@ namespace ylcs {
 
 namespace {
 
-constexpr int kVkMenu = 18;  // the Alt key
+constexpr int kVkMenu = 18;                        // the Alt key
+constexpr const char* kDialogKey = "ylcs-dialog";  // a GtkWindow's CDialog
 
 GdkWindowEdge EdgeFor(HitCode hit) {
   switch (hit) {
@@ -102,6 +103,7 @@ bool CDialog::CreateWindowFromTemplate(CWnd* parent) {
 
   GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   AttachWidget(window);
+  g_object_set_data(G_OBJECT(window), kDialogKey, this);
   SetStyles(template_.style, template_.ex_style);
   SetWindowText(template_.caption);
   gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
@@ -266,6 +268,12 @@ std::optional<Rect> CDialog::OwnerRect() const {
   GObjectPtr<GdkWindow> window;
   if (GtkWindow* own = OwnerGtkWindow()) {
     if (!gtk_widget_get_visible(GTK_WIDGET(own))) return std::nullopt;
+    // A dialog of ours knows its rectangle before the window system has applied it.
+    if (auto* dialog = static_cast<CDialog*>(g_object_get_data(G_OBJECT(own), kDialogKey))) {
+      const Rect r = dialog->GetWindowRect();
+      if (r.width() <= 1 || r.height() <= 1) return std::nullopt;
+      return r;
+    }
     window = GObjectPtr<GdkWindow>::Ref(gtk_widget_get_window(GTK_WIDGET(own)));
   } else if (foreign_owner_) {
     window = WindowForXid(foreign_owner_);

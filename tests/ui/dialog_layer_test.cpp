@@ -19,6 +19,7 @@
 #include "program/ui/btn_ex.h"
 #include "program/ui/controls.h"
 #include "program/ui/dialog.h"
+#include "program/ui/message_box.h"
 #include "program/ui/static_ex.h"
 #include "program/ui/toolkit.h"
 #include "rules/hotkeys/virtual_keys.h"
@@ -279,6 +280,41 @@ TEST(DialogLayer, KeysPassPreTranslationThenEnterAndEscapeAnswer) {
     EXPECT_EQ(result, std::string(key) == "Return" ? IDOK : IDCANCEL) << key;
     EXPECT_EQ(keys, (std::vector<int>{VK_F5, std::string(key) == "Return" ? VK_RETURN : VK_ESCAPE})) << key;
   }
+}
+
+// A message box given a window id of this process is centred on that window; the desktop's
+// close request answers IDCANCEL.
+TEST(DialogLayer, MessageBoxCentredOnItsOwnerWindowId) {
+  DialogTemplate t = TestTemplate();
+  t.style |= WS_VISIBLE;
+  CScriptedDlg owner(t);
+  ASSERT_TRUE(owner.Create());
+  owner.MoveWindow({500, 300, 900, 600}, false);
+  for (int i = 0; i < 20; ++i) g_main_context_iteration(nullptr, FALSE);
+  struct Seen {
+    int x = 0, y = 0, w = 0, h = 0;
+  } seen;
+  const GSourceId probe(g_timeout_add(
+      300,
+      [](gpointer data) -> gboolean {
+        GList* windows = gtk_window_list_toplevels();
+        for (GList* w = windows; w; w = w->next) {
+          GtkWindow* window = GTK_WINDOW(w->data);
+          if (!gtk_window_get_modal(window)) continue;
+          auto* s = static_cast<Seen*>(data);
+          gdk_window_get_origin(gtk_widget_get_window(GTK_WIDGET(window)), &s->x, &s->y);
+          s->w = gtk_widget_get_allocated_width(GTK_WIDGET(window));
+          s->h = gtk_widget_get_allocated_height(GTK_WIDGET(window));
+          gtk_window_close(window);
+        }
+        g_list_free(windows);
+        return G_SOURCE_CONTINUE;
+      },
+      &seen));
+  EXPECT_EQ(ShowMessageBox(owner.GetSafeXid(), "缓存清除完毕！", kMessageTitle, MB_OK), IDCANCEL);
+  ASSERT_GT(seen.w, 0);
+  EXPECT_NEAR(seen.x + seen.w / 2, 700, 1);
+  EXPECT_NEAR(seen.y + seen.h / 2, 450, 1);
 }
 
 }  // namespace
