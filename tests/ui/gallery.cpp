@@ -3,6 +3,7 @@
 //   ylcs_gallery widgets             a resizable skinned window with every widget kind
 //   ylcs_gallery msgbox <type> <text> [title]   one message box; prints "RESULT <code>"
 //   ylcs_gallery login               the login background, a window with per-pixel alpha
+//   ylcs_gallery previews            the later windows' skins: new-tab prompt, notice, progress
 //
 // Windows are placed at fixed spots over a plain backdrop (so see-through pixels are known) and
 // the program prints what a test needs on stdout, one line each:
@@ -14,6 +15,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 
 #include "platform/skin_image.h"
@@ -213,6 +215,158 @@ class CLayeredDlg : public CDialog {
   CairoSurfacePtr image_;
 };
 
+// The new-tab prompt's skin: a fixed-size picture with its caption band, two push buttons and a
+// question of three lines.
+const DialogTemplate kPromptTemplate{
+    161,
+    0,
+    0,
+    189,
+    92,
+    WS_POPUP | WS_SYSMENU | DS_SETFONT | DS_FIXEDSYS,
+    WS_EX_TOOLWINDOW,
+    8,
+    "",
+    {{1, ControlKind::Button, "是", 95, 71, 42, 14},
+     {2, ControlKind::Button, "否", 141, 71, 42, 14},
+     {1023, ControlKind::Static,
+      "在当前窗口新增标签页？\r\n点击\"是\"，在当前窗口登录(支持3个标签页)；\r\n点击\"否\"，"
+      "在新窗口中登录。",
+      14, 31, 160, 30}}};
+
+class CPromptPreview : public CDlgEx {
+ public:
+  CPromptPreview() : CDlgEx(kPromptTemplate, nullptr) {}
+
+ protected:
+  void DoDataExchange(CDataExchange& dx) override {
+    dx.Control(1023, question_);
+    dx.Control(1, yes_);
+    dx.Control(2, no_);
+  }
+  bool OnInitDialog() override {
+    CDlgEx::OnInitDialog();
+    SetTitle("登录其他账号");
+    m_nCaptionHeight = 30;
+    SetSkin({}, LoadSkinImage(162), true, false);
+    strip_ = LoadSkinImage(133);
+    yes_.SetImage(strip_, true);
+    no_.SetImage(strip_, true);
+    question_.m_nLineSpacing = 5;
+    SetWindowPosition(620, 40);
+    return true;
+  }
+
+ private:
+  SkinImage strip_;
+  CStaticEx question_;
+  CBtnEx yes_, no_;
+};
+
+// The notice pop-up's text-only skin.
+const DialogTemplate kNoticeTemplate{160,
+                                     0,
+                                     0,
+                                     167,
+                                     111,
+                                     WS_POPUP | DS_SETFONT | DS_FIXEDSYS,
+                                     WS_EX_TOOLWINDOW,
+                                     9,
+                                     "",
+                                     {{1020, ControlKind::Static, "Title", 0, 0, 10, 10},
+                                      {1021, ControlKind::Static, "Content", 0, 0, 10, 10},
+                                      {1022, ControlKind::Static, "详细>>", 0, 0, 10, 10}}};
+
+class CNoticePreview : public CDlgEx {
+ public:
+  CNoticePreview() : CDlgEx(kNoticeTemplate, nullptr) {}
+
+ protected:
+  void DoDataExchange(CDataExchange& dx) override {
+    dx.Control(1020, title_);
+    dx.Control(1021, text_);
+    dx.Control(1022, link_);
+  }
+  bool OnInitDialog() override {
+    CDlgEx::OnInitDialog();
+    m_nCaptionHeight = 0;
+    m_nBorder = 3;
+    m_nBtnRightMargin = 3;
+    m_nBtnTop = 3;
+    m_bShowTitle = false;
+    close_ = LoadSkinImage(144);
+    SetSkin(close_, LoadSkinImage(147), true, false);
+    const int w = GetClientRect().width();
+    title_.MoveWindow({0, 45, w, 60});
+    title_.m_strText = "新服“云岭之巅”今日开启";
+    title_.m_clrText = {19, 43, 67};
+    title_.m_nFontWeight = 700;
+    title_.ModifyStyle(0, SS_NOTIFY | SS_CENTER);
+    text_.MoveWindow({18, 65, w - 16, 78});
+    text_.m_strText = "新服开启当天登录即送坐骑礼包，更有冲级活动等你来参加，详情请查看官网公告...";
+    text_.m_clrText = {30, 39, 46};
+    text_.m_bLink = true;
+    text_.ModifyStyle(0, SS_NOTIFY);
+    link_.MoveWindow({195, 145, 195 + 42, 145 + 13});
+    link_.m_clrText = {30, 39, 46};
+    link_.m_clrHover = {22, 122, 235};
+    link_.m_bHoverColor = true;
+    link_.m_bLink = true;
+    link_.ModifyStyle(0, SS_NOTIFY);
+    SetWindowPosition(620, 230);
+    return true;
+  }
+
+ private:
+  SkinImage close_;
+  CStaticEx title_, text_, link_;
+};
+
+// The update progress dialog's skin: the message box background with a progress bar.
+const DialogTemplate kProgressTemplate{156, 0,
+                                       0,   281,
+                                       71,  WS_POPUP | WS_SYSMENU | DS_SETFONT | DS_FIXEDSYS,
+                                       0,   8,
+                                       "",  {{1000, ControlKind::Progress, "", 11, 36, 258, 12}}};
+
+class CProgressPreview : public CDlgEx {
+ public:
+  CProgressPreview() : CDlgEx(kProgressTemplate, nullptr) {}
+
+ protected:
+  void DoDataExchange(CDataExchange& dx) override { dx.Control(1000, progress_); }
+  bool OnInitDialog() override {
+    CDlgEx::OnInitDialog();
+    m_nCaptionHeight = 30;
+    m_nBorder = 4;
+    m_nBtnRightMargin = 0;
+    m_nBtnTop = 0;
+    SetTitle("版本更新中...");
+    SetSkin(LoadSkinImage(132), LoadSkinImage(131), false, true);
+    progress_.SetImages(LoadSkinImage(152), LoadSkinImage(153));
+    progress_.SetPos(62);
+    SetWindowPosition(100, 480);
+    return true;
+  }
+
+ private:
+  CImgProgress progress_;
+};
+
+int RunPreviews() {
+  ShowBackdrop();
+  CPromptPreview prompt;
+  CNoticePreview notice;
+  CProgressPreview progress;
+  for (CDialog* d : std::initializer_list<CDialog*>{&prompt, &notice, &progress}) {
+    if (!d->Create()) return 1;
+    d->ShowWindow(true);
+  }
+  AnnounceWhenDrawn(progress, "previews");
+  gtk_main();
+  return 0;
+}
+
 int RunLogin() {
   ShowBackdrop();
   CLayeredDlg dialog;
@@ -272,5 +426,6 @@ int main(int argc, char** argv) {
     return ylcs::RunMessageBox(std::atoi(argv[2]), argv[3], argc > 4 ? argv[4] : ylcs::kMessageTitle);
   }
   if (mode == "login") return ylcs::RunLogin();
+  if (mode == "previews") return ylcs::RunPreviews();
   return ylcs::RunWidgets();
 }
