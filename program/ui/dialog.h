@@ -51,6 +51,22 @@
 //
 // The close box (WM_SYSCOMMAND SC_CLOSE) becomes WM_CLOSE -> OnClose -> OnCancel; SC_MINIMIZE
 // iconifies. The defaults of OnOK and OnCancel end the dialog with IDOK and IDCANCEL.
+//
+// Other services (see wnd.h for the common ones)
+// ---------------------------------------------
+// - Messages of the program (WM_USER + n): override WindowProc, handle yours, pass the rest to
+//   the base. PostMessage(message, wparam, lparam) queues one to a window, from any thread.
+// - Timers: SetTimer(id, ms) / KillTimer(id), handled in OnTimer(id).
+// - Painting: OnEraseBkgnd(cr) paints the background (CDlgEx: the skin, icon and title), OnPaint(cr)
+//   what lies over it; controls are drawn on top. Invalidate() / InvalidateRect() repaint.
+// - Geometry: MoveWindow / SetWindowSize / SetWindowPosition apply at once; OnSize(w, h) and
+//   OnMove(x, y) report every change, also the user's drags. GetWorkArea() for placement.
+// - Foreign widgets (a GtkSocket for a game tab, a web view): AddChildWidget / MoveChildWidget.
+// - Cross-process: GetSafeXid() is the window id to hand to another process; SetForeignOwner(xid)
+//   makes a dialog owned by another process's window (it stays above it and centres on it).
+// - Per-pixel alpha: a template with WS_EX_LAYERED gets an RGBA visual where a compositor runs;
+//   PaintLayeredImage (skin_window.h) shows a picture with its alpha, or cut to its shape.
+// - Tooltips with a delay of your choice: CToolTip (tooltip.h).
 
 #include <gtk/gtk.h>
 
@@ -193,6 +209,9 @@ class CDialog : public CWnd {
  protected:
   // Starts the system's move or resize loop for a caption or border press at `point`.
   void BeginDragFor(HitCode hit, Point point);
+  // Called from OnInitDialog: the window stays where it was placed, even where that is where it
+  // already was (no centring on the owner).
+  void KeepPlacement() { keep_placement_ = true; }
   // Whether a user drag or resize started since the last programmatic move.
   bool user_moved() const { return user_moved_; }
 
@@ -226,6 +245,7 @@ class CDialog : public CWnd {
   GMainLoopPtr loop_;
   bool alpha_visual_ = false;
   bool user_moved_ = false;
+  bool keep_placement_ = false;
   HitCode last_cursor_hit_ = HitCode::Client;
   CairoSurfacePtr layered_image_;
   GObjectPtr<GdkPixbuf> small_icon_;
