@@ -18,6 +18,7 @@ add_library(ylcs_web_resources OBJECT "${YLCS_WEB_RESOURCES_C}")
 target_link_libraries(ylcs_web_resources PRIVATE PkgConfig::YLCS_PLATFORM_DEPS)
 
 target_sources(ylcs_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/colour_key.cpp
   ${CMAKE_CURRENT_LIST_DIR}/web_view.cpp
   $<TARGET_OBJECTS:ylcs_web_resources>
 )

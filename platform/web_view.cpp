@@ -83,6 +83,7 @@ std::string WebView::CacheFolder() { return CacheHomeFolder() + "/Kelvo/ViviVado
 
 WebView::WebView(const WebViewOptions& options, WebViewCallbacks callbacks)
     : callbacks_(std::move(callbacks)),
+      cancellable_(GObjectPtr<GCancellable>::Adopt(g_cancellable_new())),
       content_(GObjectPtr<WebKitUserContentManager>::Adopt(webkit_user_content_manager_new())) {
   g_signal_connect(content_.get(), "script-message-received::ylcsHost", G_CALLBACK(&WebView::OnScriptMessage),
                    this);
@@ -95,6 +96,10 @@ WebView::WebView(const WebViewOptions& options, WebViewCallbacks callbacks)
   auto* view = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", SharedContext(),
                                             "user-content-manager", content_.get(), nullptr));
   view_ = GObjectPtr<WebKitWebView>::Adopt(WEBKIT_WEB_VIEW(g_object_ref_sink(view)));
+  // Pages are drawn in software: composited layers stay blank on displays without accelerated
+  // GL (such as a virtual display), and the login page's see-through colour must be exact.
+  webkit_settings_set_hardware_acceleration_policy(webkit_web_view_get_settings(view),
+                                                   WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
 
   g_signal_connect(view, "decide-policy", G_CALLBACK(&WebView::OnDecidePolicy), this);
   g_signal_connect(view, "load-changed", G_CALLBACK(&WebView::OnLoadChanged), this);
@@ -114,6 +119,7 @@ WebView::WebView(const WebViewOptions& options, WebViewCallbacks callbacks)
 }
 
 WebView::~WebView() {
+  g_cancellable_cancel(cancellable_.get());
   g_signal_handlers_disconnect_by_data(view_.get(), this);
   g_signal_handlers_disconnect_by_data(content_.get(), this);
   if (open_dialog_) webkit_script_dialog_unref(open_dialog_);
@@ -139,6 +145,23 @@ bool WebView::DismissScriptDialog() {
   webkit_script_dialog_unref(open_dialog_);
   open_dialog_ = nullptr;
   return true;
+}
+
+void WebView::Snapshot(std::function<void(cairo_surface_t*)> done) {
+  auto* request = new std::function<void(cairo_surface_t*)>(std::move(done));
+  webkit_web_view_get_snapshot(
+      view_.get(), WEBKIT_SNAPSHOT_REGION_VISIBLE, WEBKIT_SNAPSHOT_OPTIONS_NONE, cancellable_.get(),
+      +[](GObject* source, GAsyncResult* result, gpointer data) {
+        std::unique_ptr<std::function<void(cairo_surface_t*)>> callback(
+            static_cast<std::function<void(cairo_surface_t*)>*>(data));
+        GError* error = nullptr;
+        CairoSurfacePtr surface(webkit_web_view_get_snapshot_finish(WEBKIT_WEB_VIEW(source), result, &error));
+        GErrorPtr owned(error);
+        // A view that went away cancelled its requests: its owner must not hear of them.
+        if (error && g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED)) return;
+        (*callback)(surface.get());
+      },
+      request);
 }
 
 NavigationVerdict WebView::Decide(const std::string& url) const {

@@ -52,6 +52,8 @@ class WebView {
   std::string title() const;
   // Closes a page's alert or confirmation box that is still open; false when there is none.
   bool DismissScriptDialog();
+  // The pixels of the page as it shows now, delivered to `done` (null when none could be taken).
+  void Snapshot(std::function<void(cairo_surface_t*)> done);
 
   // Where the program's web data and cache live (shared by all its processes).
   static std::string DataFolder();
@@ -68,6 +70,7 @@ class WebView {
   NavigationVerdict Decide(const std::string& url) const;
 
   WebViewCallbacks callbacks_;
+  GObjectPtr<GCancellable> cancellable_;  // pending requests of this view
   GObjectPtr<WebKitUserContentManager> content_;
   GObjectPtr<WebKitWebView> view_;
   WebKitScriptDialog* open_dialog_ = nullptr;

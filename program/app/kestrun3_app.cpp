@@ -100,7 +100,7 @@ bool CKestrun3App::InitInstance() {
       ShowMessageBox(0, kOleFailedMessage, kMessageTitle, MB_OK);
       return false;
     }
-    if (classification_.mode == LaunchMode::NewTab && RunLoginDialog(*this) == IDCANCEL) {
+    if (classification_.mode == LaunchMode::NewTab && RunLoginDialog(*this) != IDOK) {
       // The owner learns that this login was given up (and closes itself if it has no tab).
       PostCancelledLogin(classification_.owner_window);
       return false;

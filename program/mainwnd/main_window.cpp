@@ -2,6 +2,8 @@
 
 #include <signal.h>
 
+#include <algorithm>
+
 #include <cstdlib>
 
 #include "platform/embedding.h"
@@ -188,7 +190,10 @@ GtkWidget* CKestrun3Dlg::AdoptFrame(WindowId frame) {
 
 void CKestrun3Dlg::PlaceFrame(GtkWidget* socket) {
   const Rect client = GetClientRect();
-  MoveChildWidget(socket, {client.left + 4, client.top + 30, client.right - 4, client.bottom - 4});
+  // Below the caption band, inside the border (never less than a pixel while the window is tiny).
+  const int right = std::max(client.right - 4, client.left + 5);
+  const int bottom = std::max(client.bottom - 4, client.top + 31);
+  MoveChildWidget(socket, {client.left + 4, client.top + 30, right, bottom});
   gtk_widget_show(socket);
 }
 

@@ -171,7 +171,8 @@ bool CDialog::CreateWindowFromTemplate(CWnd* parent) {
   // A hidden popup that did not move itself is centred on its owner (resizing is no move).
   const Rect after = GetWindowRect();
   const bool moved = after.left != before.left || after.top != before.top;
-  if (!ended_ && !moved && (template_.style & WS_POPUP) && !(template_.style & WS_VISIBLE)) {
+  if (!ended_ && !moved && !keep_placement_ && (template_.style & WS_POPUP) &&
+      !(template_.style & WS_VISIBLE)) {
     CenterWindow();
   }
   return true;
