@@ -21,6 +21,9 @@ bool CDHtmDlgEx::OnInitDialog() {
   web_ = std::make_unique<WebView>(options_, std::move(callbacks));
   AddChildWidget(web_->widget(), GetClientRect());
   gtk_widget_show(web_->widget());
+  // Keys typed into the window go to the page.
+  gtk_widget_set_can_focus(web_->widget(), TRUE);
+  gtk_widget_grab_focus(web_->widget());
   return true;
 }
 

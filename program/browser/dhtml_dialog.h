@@ -26,6 +26,8 @@ class CDHtmDlgEx : public CDialog {
   // Enter never ends an HTML window.
   void OnOK() override {}
   void OnSize(int width, int height) override;
+  // The page's forms take Enter.
+  bool PassesEnterToFocus() const override { return true; }
 
   // The host's rule: "app:" cancelled, "javascript" allowed. A derived window acts on its commands.
   virtual NavigationVerdict OnBeforeNavigate(const std::string& url);

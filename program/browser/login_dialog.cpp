@@ -77,6 +77,7 @@ CLoginDlg::CLoginDlg(CKestrun3App& app, CLoginBkDlg& background, std::string log
 
 bool CLoginDlg::OnInitDialog() {
   CDHtmDlgEx::OnInitDialog();
+  SetWindowText(kMessageTitle);
   // No taskbar entry of its own: the background stands for the login.
   gtk_window_set_skip_taskbar_hint(gtk_window(), TRUE);
   ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW);

@@ -555,7 +555,7 @@ bool CDialog::HandleKey(GdkEventKey* event) {
 
   if (vk == VK_RETURN && message == WM_KEYDOWN) {
     SendMessage(WM_COMMAND, MakeWParam(IDOK, BN_CLICKED));
-    return true;
+    return !PassesEnterToFocus();
   }
   if (vk == VK_ESCAPE) {
     SendMessage(WM_COMMAND, MakeWParam(IDCANCEL, BN_CLICKED));

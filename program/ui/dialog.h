@@ -185,6 +185,10 @@ class CDialog : public CWnd {
   // The window's position on the screen changed (WM_MOVE / WM_WINDOWPOSCHANGED).
   virtual void OnMove(int x, int y);
 
+  // Whether Enter also reaches the focused widget after its IDOK command (a web page's own
+  // forms take Enter; a plain dialog's controls do not).
+  virtual bool PassesEnterToFocus() const { return false; }
+
   virtual HitCode OnNcHitTest(Point point);
   virtual void OnNcLButtonDown(HitCode hit, Point point);
   virtual void OnNcLButtonUp(HitCode hit, Point point);

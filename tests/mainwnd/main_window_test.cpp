@@ -14,6 +14,7 @@
 #include <sstream>
 #include <thread>
 
+#include "desktop_driver.h"
 #include "rules/app/window_messages.h"
 #include "rules/mainwnd/tab_strip.h"
 #include "temp_home.h"
@@ -22,95 +23,17 @@ namespace ylcs {
 namespace {
 
 using namespace std::chrono_literals;
+using namespace ylcs::testing;
 using Clock = std::chrono::steady_clock;
 constexpr const char* kTitle = "kelvo - 云岭传说";
 
-struct Rgb8 {
-  int r = 0, g = 0, b = 0;
-  friend bool operator==(const Rgb8&, const Rgb8&) = default;
-};
-std::ostream& operator<<(std::ostream& out, const Rgb8& c) { return out << c.r << "," << c.g << "," << c.b; }
-
-template <typename Predicate>
-bool WaitFor(Predicate done, std::chrono::milliseconds limit = 8s) {
-  const auto deadline = Clock::now() + limit;
-  while (!done()) {
-    if (Clock::now() > deadline) return false;
-    while (g_main_context_iteration(nullptr, FALSE)) {
-    }
-    std::this_thread::sleep_for(20ms);
-  }
-  return true;
-}
-
-std::string Run(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  gchar* out = nullptr;
-  g_spawn_sync(nullptr, argv.data(), nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, &out, nullptr, nullptr,
-               nullptr);
-  std::string text = out ? out : "";
-  g_free(out);
-  return text;
-}
-
-struct Geometry {
-  int x = 0, y = 0, width = 0, height = 0;
-};
-
-Geometry GeometryOf(WindowId id) {
-  Display* x = GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
-  XWindowAttributes a{};
-  Geometry g;
-  gdk_x11_display_error_trap_push(gdk_display_get_default());
-  if (XGetWindowAttributes(x, id, &a)) {
-    Window child = 0;
-    XTranslateCoordinates(x, id, DefaultRootWindow(x), 0, 0, &g.x, &g.y, &child);
-    g.width = a.width;
-    g.height = a.height;
-  }
-  gdk_x11_display_error_trap_pop_ignored(gdk_display_get_default());
-  return g;
-}
-
-Rgb8 ScreenPixel(int x, int y) {
-  GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), x, y, 1, 1);
-  if (!shot) return {};
-  const guchar* p = gdk_pixbuf_get_pixels(shot);
-  Rgb8 c{p[0], p[1], p[2]};
-  g_object_unref(shot);
-  return c;
-}
-
 Rgb8 SkinPixel(int id, int x, int y) {
-  const std::string path = std::string(SKIN_DIR) + "/" + std::to_string(id) + ".png";
-  GdkPixbuf* image = gdk_pixbuf_new_from_file(path.c_str(), nullptr);
-  if (!image) return {};
-  const guchar* p = gdk_pixbuf_get_pixels(image) + y * gdk_pixbuf_get_rowstride(image) +
-                    x * gdk_pixbuf_get_n_channels(image);
-  Rgb8 c{p[0], p[1], p[2]};
-  g_object_unref(image);
-  return c;
+  return FilePixel(std::string(SKIN_DIR) + "/" + std::to_string(id) + ".png", x, y);
 }
 
-void XDo(const std::vector<std::string>& args) {
-  std::vector<std::string> all{"xdotool"};
-  all.insert(all.end(), args.begin(), args.end());
-  Run(all);
-  std::this_thread::sleep_for(150ms);
-}
-
-void Click(int x, int y, int button = 1) {
-  XDo({"mousemove", std::to_string(x), std::to_string(y), "click", std::to_string(button)});
-}
-
-std::vector<WindowId> VisibleWindowsNamed(const std::string& name) {
+std::vector<WindowId> VisibleWindows(const std::string& name) {
   std::vector<WindowId> ids;
-  std::istringstream lines(Run({"xdotool", "search", "--onlyvisible", "--name", "^" + name + "$"}));
-  for (std::string line; std::getline(lines, line);) {
-    if (!line.empty()) ids.push_back(static_cast<WindowId>(std::stoul(line)));
-  }
+  for (unsigned long id : VisibleWindowsNamed(name)) ids.push_back(static_cast<WindowId>(id));
   return ids;
 }
 
@@ -190,7 +113,7 @@ class MainWindow : public ::testing::Test {
     NextLogin(caption, colour);
     const int frames = CountLogsWith("frame ");
     ASSERT_TRUE(PostWindowMessage(owner_, WM_ADD_ACCOUNT, 1, 0));
-    ASSERT_TRUE(WaitFor([&] { return CountLogsWith("frame ") == frames + 1; }));
+    ASSERT_TRUE(WaitFor([&] { return CountLogsWith("frame ") == frames + 1; }, 8s));
     std::this_thread::sleep_for(400ms);
   }
 
@@ -198,7 +121,7 @@ class MainWindow : public ::testing::Test {
   WindowId MessageBox() {
     WindowId box = 0;
     WaitFor([&] {
-      for (WindowId id : VisibleWindowsNamed(kTitle)) {
+      for (WindowId id : VisibleWindows(kTitle)) {
         if (id != owner_ && GeometryOf(id).width < 800) box = id;
       }
       return box != 0;
@@ -213,9 +136,8 @@ class MainWindow : public ::testing::Test {
     const Geometry g = GeometryOf(box);
     // The two buttons stand 10 pixels left and right of the centre line, 30 above the bottom.
     Click(g.x + g.width / 2 + (first ? -30 : 30), g.y + g.height - 30 - 10);
-    ASSERT_TRUE(WaitFor([&] {
-      return !IsWindow(box) || GeometryOf(box).width == 0 || VisibleWindowsNamed(kTitle).size() == 1;
-    }));
+    ASSERT_TRUE(WaitFor(
+        [&] { return !IsWindow(box) || GeometryOf(box).width == 0 || VisibleWindows(kTitle).size() == 1; }));
     std::this_thread::sleep_for(200ms);
   }
   void AnswerSingle() {
@@ -224,7 +146,7 @@ class MainWindow : public ::testing::Test {
     std::this_thread::sleep_for(300ms);
     const Geometry g = GeometryOf(box);
     Click(g.x + g.width / 2, g.y + g.height - 30 - 10);
-    ASSERT_TRUE(WaitFor([&] { return VisibleWindowsNamed(kTitle).size() == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return VisibleWindows(kTitle).size() == 1; }));
   }
 
   Rgb8 FramePixel() {
@@ -379,15 +301,15 @@ TEST_F(MainWindow, ThePromptBelowTheLinkAnswersNewTabOrNewWindow) {
   NextLogin("2服-一区-gus", "808080");
   Click(link_x, link_y);
   std::vector<WindowId> prompt;
-  ASSERT_TRUE(WaitFor([&] { return !(prompt = VisibleWindowsNamed("登录其他账号")).empty(); }));
+  ASSERT_TRUE(WaitFor([&] { return !(prompt = VisibleWindows("登录其他账号")).empty(); }));
   const Geometry p = GeometryOf(prompt[0]);
   EXPECT_EQ(p.y, g.y + 7 + 16);  // right below the link
   XDo({"windowfocus", "--sync", std::to_string(prompt[0]), "key", "Return"});
   EXPECT_TRUE(WaitFor([&] { return CountLogsWith("frame ") == 2; }));
-  EXPECT_TRUE(VisibleWindowsNamed("登录其他账号").empty());
+  EXPECT_TRUE(VisibleWindows("登录其他账号").empty());
   // Escape answers "否": a new main window, whose own first login names another owner.
   Click(link_x, link_y);
-  ASSERT_TRUE(WaitFor([&] { return !(prompt = VisibleWindowsNamed("登录其他账号")).empty(); }));
+  ASSERT_TRUE(WaitFor([&] { return !(prompt = VisibleWindows("登录其他账号")).empty(); }));
   XDo({"windowfocus", "--sync", std::to_string(prompt[0]), "key", "Escape"});
   WindowId other = 0;
   ASSERT_TRUE(WaitFor([&] {
