@@ -3,8 +3,8 @@
 # The launcher's files (install folder, settings, browser data) live in a demo profile under
 # out/demo-home, so a try-out leaves the user's own home alone. The server side is the project's
 # stand-in client service, started in the background on a free loopback port and stopped when the
-# launcher ends. With a display the launcher opens there; without one it runs in a virtual display
-# and screenshots are saved under out/screenshots.
+# launcher ends. With a display the launcher opens there; without one it plays the road of a login
+# by itself in a virtual display and saves screenshots under out/screenshots.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -43,12 +43,6 @@ fi
 
 shots="$root/out/screenshots"
 mkdir -p "$shots"
-echo "No display: running the launcher in a virtual display."
-xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
-  "$1" & pid=$!
-  sleep 5
-  import -window root "$2/launcher.png"
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-' run "$install_folder/ylcskelvo" "$shots"
-echo "Screenshots of what the launcher showed: $shots"
+echo "No display: playing the road of a login in a virtual display."
+xvfb-run -a -s "-screen 0 1920x1080x24" tools/demo-road.sh "$install_folder/ylcskelvo" "$shots"
+echo "Screenshots of what the launcher showed: $shots/login.png (the login window), $shots/game.png (the game tab)"
