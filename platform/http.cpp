@@ -70,8 +70,8 @@ namespace {
 constexpr long kConnectTimeoutSeconds = 60;
 constexpr long kSilenceLimitSeconds = 60;
 // Bytes taken from the socket at a time (the body is still written chunk by chunk).
-constexpr long kReceiveBufferBytes = 128 * 1024;
-constexpr std::size_t kFileBufferBytes = 256 * 1024;
+constexpr long kReceiveBufferBytes = 128L * 1024;
+constexpr std::size_t kFileBufferBytes = std::size_t{256} * 1024;
 // How long one wait for the network lasts before the loop looks again (a cancel wakes it).
 constexpr int kPollMilliseconds = 1000;
 

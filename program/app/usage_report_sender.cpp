@@ -31,37 +31,35 @@ void ReportEvents::WaitFinished() {
   changed_.wait(lock, [this] { return finished_; });
 }
 
-void ReportEvents::BeginReport() {
+ReportEvents::~ReportEvents() { SettleBeforeExit(std::chrono::milliseconds(0)); }
+
+void ReportEvents::StartReportThread(std::string address) {
   std::lock_guard lock(mutex_);
   ++under_way_;
-}
-
-void ReportEvents::EndReport() {
-  std::lock_guard lock(mutex_);
-  --under_way_;
-  changed_.notify_all();
+  threads_.emplace_back([this, address = std::move(address)] {
+    SetStarted();
+    HttpPing(address, &transfer_);
+    SetFinished();
+    std::lock_guard done(mutex_);
+    --under_way_;
+    changed_.notify_all();
+  });
 }
 
 void ReportEvents::SettleBeforeExit(std::chrono::milliseconds grace) {
-  std::unique_lock lock(mutex_);
-  if (changed_.wait_for(lock, grace, [this] { return under_way_ == 0; })) return;
-  lock.unlock();
-  transfer_.Cancel();
-  lock.lock();
-  changed_.wait(lock, [this] { return under_way_ == 0; });
+  std::vector<std::thread> threads;
+  {
+    std::unique_lock lock(mutex_);
+    if (!changed_.wait_for(lock, grace, [this] { return under_way_ == 0; })) transfer_.Cancel();
+    threads.swap(threads_);
+  }
+  for (std::thread& thread : threads) thread.join();
 }
 
 std::uint32_t SendUsageReport(UsageReport report, const std::shared_ptr<ReportEvents>& events) {
   const std::uint32_t count = IncrementCounter(UsageReportCounter(report));
   const std::string address = UsageReportAddress(GetServerConfig().service_host, report, count);
-  events->BeginReport();
-  // The worker owns a copy of the address and a share of the events, so it may outlive us.
-  std::thread([address, events] {
-    events->SetStarted();
-    HttpPing(address, &events->transfer());
-    events->SetFinished();
-    events->EndReport();
-  }).detach();
+  events->StartReportThread(address);
   events->WaitStartedAndReset();
   return count;
 }

@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/http.h"
 #include "rules/app/usage_reports.h"
@@ -16,20 +19,24 @@ namespace ylcs {
 
 class ReportEvents {
  public:
+  ReportEvents() = default;
+  ReportEvents(const ReportEvents&) = delete;
+  ReportEvents& operator=(const ReportEvents&) = delete;
+  // Abandons a report still under way and waits for its thread.
+  ~ReportEvents();
+
   void SetStarted();
   void WaitStartedAndReset();
   void SetFinished();
   void WaitFinished();
 
-  // A report thread is under way from BeginReport until EndReport; its request goes through
-  // transfer(), so it can be abandoned.
-  void BeginReport();
-  void EndReport();
-  TransferHandles& transfer() { return transfer_; }
+  // Starts the report thread: it copies the address, sets report-started, sends the request and
+  // sets report-finished. The thread is kept so it can be joined before the process ends.
+  void StartReportThread(std::string address);
 
   // At the end of the process: a report still under way gets `grace` to be sent, then its request
-  // is abandoned and its connection closed. When this returns no report thread uses the network,
-  // so the process can end without pulling the network library from under it.
+  // is abandoned and its connection closed. When this returns every report thread has ended, so
+  // the process can end without pulling the network library from under one of them.
   void SettleBeforeExit(std::chrono::milliseconds grace);
 
  private:
@@ -39,6 +46,7 @@ class ReportEvents {
   bool finished_ = false;
   int under_way_ = 0;
   TransferHandles transfer_;
+  std::vector<std::thread> threads_;
 };
 
 // Increments the report's counter, builds its address and starts the request. Returns the count.
