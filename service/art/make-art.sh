@@ -31,15 +31,24 @@ text_strip() {
   rm -f "${frames[@]}"
 }
 
-# A caption button (minimise or close) drawn on the panel's title bar colour.
-glyph_strip() {
+# The caption buttons (20 x 20 frames) stand where the login background draws its own minimise and
+# close pictures, so they are drawn in the same colours: the caption band's gradient, a light
+# glyph, a red square under the cross.
+caption_frame() {
+  local out_file=$1 top=$2 bottom=$3 square=$4 draw=$5
+  local args=(-size 20x20 "gradient:$top-$bottom")
+  if [ -n "$square" ]; then args+=(-fill "$square" -stroke none -draw 'roundrectangle 0,0 19,19 4,4'); fi
+  convert "${args[@]}" -stroke '#f2f7ff' -strokewidth 2 -fill none -draw "$draw" "PNG24:$out_file"
+}
+caption_strip() {
   local file=$1 draw=$2
+  shift 2
   local frames=()
   local i=0
-  for bg in '#1f4a5e' '#2f6f8a' '#153544'; do
-    convert -size 22x22 "xc:$bg" -stroke '#e8f4f8' -strokewidth 2 -fill none -draw "$draw" \
-      "PNG24:/tmp/glyph$i.png"
-    frames+=("/tmp/glyph$i.png")
+  for look in "$@"; do
+    IFS=, read -r top bottom square <<<"$look"
+    caption_frame "/tmp/caption$i.png" "$top" "$bottom" "$square" "$draw"
+    frames+=("/tmp/caption$i.png")
     i=$((i + 1))
   done
   convert "${frames[@]}" +append -strip "PNG24:$out/$file"
@@ -51,8 +60,10 @@ text_strip login/button-login.png 120 38 '登  录' '#fff4dc' \
 # The disabled button looks the same in every frame: it never reacts.
 text_strip login/button-register.png 120 38 '注册账号' '#9aa3a8' \
   '#d5dadd,#bcc3c7' '#d5dadd,#bcc3c7' '#d5dadd,#bcc3c7'
-glyph_strip login/button-minimize.png 'line 6,15 16,15'
-glyph_strip login/button-close.png 'line 6,6 16,16 line 16,6 6,16'
+caption_strip login/button-minimize.png 'line 5,13 15,13' \
+  '#294e80,#1c3861,' '#3a6aa8,#2a4e80,' '#152a4a,#0f2040,'
+caption_strip login/button-close.png 'line 6,6 14,14 line 14,6 6,14' \
+  '#294e80,#1c3861,#c34550' '#294e80,#1c3861,#e65a5f' '#294e80,#1c3861,#a8323a'
 
 # The notice picture (75 x 80, the picture label of the notice window).
 convert -size 75x80 gradient:'#2b6a8c'-'#0e2836' \

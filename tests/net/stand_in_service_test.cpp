@@ -70,8 +70,8 @@ TEST_F(ServiceTest, ServesTheLoginPageForTheLayeredLoginWindow) {
   EXPECT_NE(style->find("height: 518px"), std::string::npos);
   EXPECT_NE(style->find("background: #fefefe"), std::string::npos);
   // The caption buttons lie in the no-drag box, x 480 to 528 and y 0 to 30.
-  EXPECT_NE(style->find("left: 481px;\n  top: 4px;\n  width: 22px;\n  height: 22px"), std::string::npos);
-  EXPECT_NE(style->find("left: 505px;\n  top: 4px;\n  width: 22px;\n  height: 22px"), std::string::npos);
+  EXPECT_NE(style->find("left: 480px;\n  top: 5px;\n  width: 20px;\n  height: 20px"), std::string::npos);
+  EXPECT_NE(style->find("left: 502px;\n  top: 5px;\n  width: 20px;\n  height: 20px"), std::string::npos);
 
   // Every picture button is a strip of three frames as wide as the button.
   const struct {
@@ -80,8 +80,8 @@ TEST_F(ServiceTest, ServesTheLoginPageForTheLayeredLoginWindow) {
     int height;
   } strips[] = {{"/login/button-login.png", 120, 38},
                 {"/login/button-register.png", 120, 38},
-                {"/login/button-minimize.png", 22, 22},
-                {"/login/button-close.png", 22, 22}};
+                {"/login/button-minimize.png", 20, 20},
+                {"/login/button-close.png", 20, 20}};
   for (const auto& strip : strips) {
     const auto png = Fetch(service.Url(strip.picture));
     ASSERT_TRUE(png.has_value()) << strip.picture;
