@@ -185,6 +185,13 @@ TEST_F(ServicePages, LoginPageSendsTheLoginCommands) {
 
 TEST_F(ServicePages, LoginPageIsSeeThroughOutsideItsSheetAndButtons) {
   Open("/client_login.html");
+  // The fields stand where a hand (and the launcher's road tests) find them: account at (290, 181),
+  // password at (290, 215).
+  const auto covers = [](const std::vector<double>& b, double x, double y) {
+    return x >= b[0] && x < b[0] + b[2] && y >= b[1] && y < b[1] + b[3];
+  };
+  EXPECT_TRUE(covers(Box("account"), 290, 181));
+  EXPECT_TRUE(covers(Box("password"), 290, 215));
   // The caption buttons lie inside the no-drag box, page x 480 to 528 and y 0 to 30.
   for (const char* id : {"minimize", "close"}) {
     const auto box = Box(id);
