@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "desktop_driver.h"
+#include "process_driver.h"
 #include "temp_home.h"
 
 namespace {
@@ -25,30 +26,6 @@ constexpr const char* kTitle = "kelvo - 云岭传说";
 
 double MillisSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-pid_t Spawn(const std::vector<std::string>& args, FILE** out = nullptr) {
-  int fds[2] = {-1, -1};
-  if (out && pipe(fds) != 0) return -1;
-  const pid_t pid = fork();
-  if (pid == 0) {
-    if (out) dup2(fds[1], 1);
-    std::vector<char*> argv;
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  if (out) {
-    close(fds[1]);
-    *out = fdopen(fds[0], "r");
-  }
-  return pid;
-}
-
-void Stop(pid_t pid) {
-  kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
 }
 
 // Proportional set size of a process and of every process below it, in MiB.
@@ -92,13 +69,13 @@ unsigned long WindowAt(const std::string& name, int x, int min_width) {
 // Starts the bare window on `url`: milliseconds to its first completed load, and its memory.
 std::pair<double, double> BareWindow(const std::string& program, const std::string& url) {
   FILE* out = nullptr;
-  const pid_t pid = Spawn({program, url}, &out);
+  const pid_t pid = StartProcess({program, url}, &out);
   char line[64] = {};
   double ms = -1;
   if (out && std::fgets(line, sizeof line, out)) ms = std::stod(line);
   std::this_thread::sleep_for(2s);
   const double mib = TreePssMiB(pid);
-  Stop(pid);
+  KillProcess(pid);
   if (out) std::fclose(out);
   return {ms, mib};
 }
@@ -114,7 +91,7 @@ int main(int argc, char** argv) {
   }
   TempHome home;
   FILE* service_out = nullptr;
-  const pid_t service = Spawn({argv[2], "--port", "0"}, &service_out);
+  const pid_t service = StartProcess({argv[2], "--port", "0"}, &service_out);
   char line[128] = {};
   if (!service_out || !std::fgets(line, sizeof line, service_out)) return 1;
   std::string host = line + std::string("listening on http://").size();
@@ -126,7 +103,7 @@ int main(int argc, char** argv) {
 
   // Start to the login page's first completed load: the page window shows itself then.
   const auto start = Clock::now();
-  const pid_t launcher = Spawn({argv[1], "/YlcsKelvoD"});
+  const pid_t launcher = StartProcess({argv[1], "/YlcsKelvoD"});
   unsigned long page = 0;
   WaitFor([&] { return (page = WindowAt(kTitle, 353, 888)) != 0; }, 60s);
   const double to_login = MillisSince(start);
@@ -150,12 +127,12 @@ int main(int argc, char** argv) {
   const double to_game = MillisSince(login);
   std::this_thread::sleep_for(2s);
   const double tab_mib = TreePssMiB(ProcessWith("/newgm /"));
-  Stop(launcher);
+  KillProcess(launcher);
   std::this_thread::sleep_for(1s);
 
   const auto [bare_login, bare_login_mib] = BareWindow(argv[3], login_url);
   const auto [bare_game, bare_game_mib] = BareWindow(argv[3], game_url);
-  Stop(service);
+  KillProcess(service);
 
   std::printf("launcher start to login page loaded:     %8.0f ms   (bare WebKitGTK window: %6.0f ms)\n",
               to_login, bare_login);

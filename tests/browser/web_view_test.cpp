@@ -2,6 +2,8 @@
 
 #include "platform/web_view.h"
 
+#include "desktop_driver.h"
+
 #include <chrono>
 #include <string>
 #include <thread>
@@ -10,38 +12,7 @@
 namespace ylcs {
 namespace {
 
-// Runs the main loop until `done` holds or ten seconds pass.
-template <typename Predicate>
-bool SpinUntil(Predicate done) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    g_main_context_iteration(nullptr, FALSE);
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
-}
-
-void Spin(int milliseconds) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-  SpinUntil([&] { return std::chrono::steady_clock::now() > until; });
-}
-
-// Runs xdotool with the arguments and waits for it, keeping the main loop going.
-void XDoTool(const std::vector<std::string>& args) {
-  std::vector<char*> argv{const_cast<char*>("xdotool")};
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  GPid pid = 0;
-  bool done = false;
-  ASSERT_TRUE(g_spawn_async(nullptr, argv.data(), nullptr,
-                            static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD),
-                            nullptr, nullptr, &pid, nullptr));
-  g_child_watch_add(
-      pid, +[](GPid, gint, gpointer flag) { *static_cast<bool*>(flag) = true; }, &done);
-  ASSERT_TRUE(SpinUntil([&] { return done; }));
-  Spin(80);
-}
+using namespace ylcs::testing;
 
 class WebViewHost : public ::testing::Test {
  protected:
@@ -67,8 +38,8 @@ class WebViewHost : public ::testing::Test {
     gtk_container_add(GTK_CONTAINER(window_), view_->widget());
     gtk_widget_show_all(window_);
     view_->Load(std::string("file://") + TEST_PAGES + "/host.html");
-    ASSERT_TRUE(SpinUntil([&] { return loaded_; }));
-    Spin(300);
+    ASSERT_TRUE(WaitFor([&] { return loaded_; }));
+    SpinFor(std::chrono::milliseconds(300));
     seen_.clear();
   }
   void TearDown() override {
@@ -86,21 +57,7 @@ class WebViewHost : public ::testing::Test {
     const std::string script =
         std::string("(function(){const r=document.getElementById('") + id +
         "').getBoundingClientRect();return [r.left,r.top,r.width,r.height].join(',');})()";
-    std::string answer;
-    webkit_web_view_evaluate_javascript(
-        view_->view(), script.c_str(), -1, nullptr, nullptr, nullptr,
-        +[](GObject* source, GAsyncResult* result, gpointer out) {
-          JSCValue* value =
-              webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), result, nullptr);
-          if (value) {
-            gchar* text = jsc_value_to_string(value);
-            *static_cast<std::string*>(out) = text;
-            g_free(text);
-            g_object_unref(value);
-          }
-        },
-        &answer);
-    EXPECT_TRUE(SpinUntil([&] { return !answer.empty(); }));
+    const std::string answer = Eval(script);
     double left = 0, top = 0, width = 0, height = 0;
     sscanf(answer.c_str(), "%lf,%lf,%lf,%lf", &left, &top, &width, &height);
     int ox = 0, oy = 0;
@@ -131,12 +88,12 @@ class WebViewHost : public ::testing::Test {
           *o->done = true;
         },
         &out);
-    EXPECT_TRUE(SpinUntil([&] { return done; }));
+    EXPECT_TRUE(WaitFor([&] { return done; }));
     return answer;
   }
 
   void ClickAt(std::pair<int, int> p, const char* button = "1") {
-    XDoTool({"mousemove", std::to_string(p.first), std::to_string(p.second), "click", button});
+    XDo({"mousemove", std::to_string(p.first), std::to_string(p.second), "click", button});
   }
 
   gchar* home_ = nullptr;
@@ -149,19 +106,19 @@ class WebViewHost : public ::testing::Test {
 
 TEST_F(WebViewHost, AppLinksAndFormsReachTheRuleAsTheyStandInThePage) {
   ClickAt(Point("load"));
-  ASSERT_TRUE(SpinUntil([&] { return !seen_.empty(); }));
+  ASSERT_TRUE(WaitFor([&] { return !seen_.empty(); }));
   EXPECT_EQ(seen_.back(), "app://loadgame|S3服-《云岭传说》一区-alice|g.html");
   ClickAt(Point("exit"));
-  ASSERT_TRUE(SpinUntil([&] { return seen_.size() >= 2; }));
+  ASSERT_TRUE(WaitFor([&] { return seen_.size() >= 2; }));
   EXPECT_EQ(seen_.back(), "app:--exitgame");
   ClickAt(Point("send"));
-  ASSERT_TRUE(SpinUntil([&] { return seen_.size() >= 3; }));
+  ASSERT_TRUE(WaitFor([&] { return seen_.size() >= 3; }));
   EXPECT_EQ(seen_.back(), "app://minimize");
   // A script navigation to a valid app: URL goes through the same rule, and is cancelled.
   Eval("location.href = 'app:--loadgame|a|b'; 1");
-  ASSERT_TRUE(SpinUntil([&] { return seen_.size() >= 4; }));
+  ASSERT_TRUE(WaitFor([&] { return seen_.size() >= 4; }));
   EXPECT_EQ(seen_.back(), "app:--loadgame|a|b");
-  Spin(200);
+  SpinFor(std::chrono::milliseconds(200));
   EXPECT_NE(view_->uri().find("host.html"), std::string::npos);
 }
 
@@ -169,18 +126,18 @@ TEST_F(WebViewHost, PictureButtonsLightPressAndClickOnlyWhenReleasedOverThem) {
   const auto position = [&](const char* id) {
     return Eval(std::string("document.getElementById('") + id + "').style.backgroundPositionX");
   };
-  XDoTool({"mousemove", std::to_string(Point("ok").first), std::to_string(Point("ok").second)});
+  XDo({"mousemove", std::to_string(Point("ok").first), std::to_string(Point("ok").second)});
   EXPECT_EQ(position("ok"), "-80px");  // hover
-  XDoTool({"mousedown", "1"});
+  XDo({"mousedown", "1"});
   EXPECT_EQ(position("ok"), "-160px");  // pressed
   // While pressed, other buttons do not light up; released off the button nothing is clicked.
-  XDoTool({"mousemove", std::to_string(Point("off").first), std::to_string(Point("off").second)});
-  XDoTool({"mousemove", "600", "380", "mouseup", "1"});
+  XDo({"mousemove", std::to_string(Point("off").first), std::to_string(Point("off").second)});
+  XDo({"mousemove", "600", "380", "mouseup", "1"});
   EXPECT_EQ(position("ok"), "0px");
   EXPECT_EQ(view_->title(), "host test");
   // A right click clicks like a left one.
   ClickAt(Point("ok"), "3");
-  EXPECT_TRUE(SpinUntil([&] { return view_->title() == "clicked ok"; }));
+  EXPECT_TRUE(WaitFor([&] { return view_->title() == "clicked ok"; }));
   // A disabled button neither changes nor clicks, and does not drag the window.
   Eval("document.title = 'host test'; 1");
   ClickAt(Point("off"));
@@ -191,13 +148,13 @@ TEST_F(WebViewHost, PictureButtonsLightPressAndClickOnlyWhenReleasedOverThem) {
 
 TEST_F(WebViewHost, PressesOnBareBackgroundsAskForAWindowDrag) {
   ClickAt(Point("cell", 5, 5));
-  ASSERT_TRUE(SpinUntil([&] { return drags_.size() == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return drags_.size() == 1; }));
   ClickAt({Point("cell").first + 200, Point("cell").second + 120});  // the body
-  ASSERT_TRUE(SpinUntil([&] { return drags_.size() == 2; }));
+  ASSERT_TRUE(WaitFor([&] { return drags_.size() == 2; }));
   ClickAt(Point("field"));
   ClickAt(Point("plain"));
   ClickAt(Point("ok"));
-  Spin(200);
+  SpinFor(std::chrono::milliseconds(200));
   EXPECT_EQ(drags_.size(), 2u);
 }
 

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "desktop_driver.h"
+#include "process_driver.h"
 #include "rules/app/window_messages.h"
 #include "stand_in_service.h"
 #include "temp_home.h"
@@ -49,20 +50,11 @@ class LoginRoad : public ::testing::Test {
     g_setenv("YLCS_GAMEHALL_URL", service_.Url("/").c_str(), TRUE);
   }
   void TearDown() override {
-    if (main_ > 0) {
-      kill(main_, SIGKILL);
-      waitpid(main_, nullptr, 0);
-    }
+    KillProcess(main_);
     XDo({"mousemove", "5", "1070"});
   }
 
-  void StartLauncher() {
-    main_ = fork();
-    if (main_ == 0) {
-      execl(YLCSKELVO, YLCSKELVO, "/YlcsKelvoD", nullptr);
-      _exit(127);
-    }
-  }
+  void StartLauncher() { main_ = StartProcess({YLCSKELVO, "/YlcsKelvoD"}); }
 
   // The login page window of a login under way (the background and the page share the title).
   unsigned long LoginPage() {

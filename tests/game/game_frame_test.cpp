@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "platform/file_ops.h"
+#include "process_driver.h"
 #include "rules/app/window_messages.h"
 #include "temp_home.h"
 
@@ -17,44 +18,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-pid_t Start(const std::vector<std::string>& args, FILE** out = nullptr) {
-  int pipe_fds[2] = {-1, -1};
-  if (out && pipe(pipe_fds) != 0) return -1;
-  const pid_t pid = fork();
-  if (pid == 0) {
-    if (out) dup2(pipe_fds[1], 1);
-    std::vector<char*> argv;
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  if (out) {
-    close(pipe_fds[1]);
-    *out = fdopen(pipe_fds[0], "r");
-  }
-  return pid;
-}
-
-std::string ReadLine(FILE* in) {
-  char line[256] = {};
-  if (!fgets(line, sizeof line, in)) return "<end>";
-  std::string text(line);
-  if (!text.empty() && text.back() == '\n') text.pop_back();
-  return text;
-}
-
-// Waits up to `limit` for the process to end; true when it did (and it is reaped).
-bool EndsWithin(pid_t pid, std::chrono::milliseconds limit) {
-  const auto deadline = Clock::now() + limit;
-  while (Clock::now() < deadline) {
-    if (waitpid(pid, nullptr, WNOHANG) == pid) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
-  return false;
-}
+using testing::EndsWithin;
+using testing::ReadLine;
 
 class GameFrame : public ::testing::Test {
  protected:
@@ -68,15 +33,15 @@ class GameFrame : public ::testing::Test {
 };
 
 TEST_F(GameFrame, GameHallWithoutOwnerEndsAtTheFirstOwnerCheck) {
-  const pid_t frame = Start({YLCSKELVO, "/gmhall", "/0"});
+  const pid_t frame = testing::StartProcess({YLCSKELVO, "/gmhall", "/0"});
   EXPECT_TRUE(EndsWithin(frame, std::chrono::seconds(10)));
 }
 
 TEST_F(GameFrame, FrameAnnouncesItselfAndEndsWithItsOwner) {
   FILE* peer_out = nullptr;
-  const pid_t peer = Start({MESSAGE_PEER}, &peer_out);
+  const pid_t peer = testing::StartProcess({MESSAGE_PEER}, &peer_out);
   const std::string owner = ReadLine(peer_out);
-  const pid_t frame = Start({YLCSKELVO, "/gmhall", "/" + owner});
+  const pid_t frame = testing::StartProcess({YLCSKELVO, "/gmhall", "/" + owner});
   // WM_GAMEFRAME_READY with the frame's window id, lParam 1 for the game list page.
   char kind[16] = {};
   unsigned message = 0, frame_id = 0;
@@ -88,17 +53,16 @@ TEST_F(GameFrame, FrameAnnouncesItselfAndEndsWithItsOwner) {
   EXPECT_EQ(sender, frame);
   EXPECT_TRUE(IsProgramWindow(frame_id));
   // The owner dies: the frame's process ends on its own, within about 800 ms.
-  kill(peer, SIGKILL);
-  waitpid(peer, nullptr, 0);
+  testing::KillProcess(peer);
   EXPECT_TRUE(EndsWithin(frame, std::chrono::seconds(3)));
   fclose(peer_out);
 }
 
 TEST_F(GameFrame, CloseRequestEndsTheFrame) {
   FILE* peer_out = nullptr;
-  const pid_t peer = Start({MESSAGE_PEER}, &peer_out);
+  const pid_t peer = testing::StartProcess({MESSAGE_PEER}, &peer_out);
   const std::string owner = ReadLine(peer_out);
-  const pid_t frame = Start({YLCSKELVO, "/gmhall", "/" + owner});
+  const pid_t frame = testing::StartProcess({YLCSKELVO, "/gmhall", "/" + owner});
   unsigned frame_id = 0;
   ASSERT_EQ(sscanf(ReadLine(peer_out).c_str(), "post %*u %u", &frame_id), 1);
   // Messages the frame ignores or applies leave it running.
@@ -109,18 +73,17 @@ TEST_F(GameFrame, CloseRequestEndsTheFrame) {
   EXPECT_EQ(waitpid(frame, nullptr, WNOHANG), 0);
   EXPECT_TRUE(PostWindowMessage(frame_id, WM_SYSCOMMAND, SC_CLOSE, 0));
   EXPECT_TRUE(EndsWithin(frame, std::chrono::seconds(3)));
-  kill(peer, SIGKILL);
-  waitpid(peer, nullptr, 0);
+  testing::KillProcess(peer);
   fclose(peer_out);
 }
 
 TEST_F(GameFrame, ACrashOfTheProgramLeavesOneReportBesideIt) {
   FILE* peer_out = nullptr;
-  const pid_t peer = Start({MESSAGE_PEER}, &peer_out);
+  const pid_t peer = testing::StartProcess({MESSAGE_PEER}, &peer_out);
   const std::string owner = ReadLine(peer_out);
   const std::string program = home_.path() + "/ylcskelvo";
   ASSERT_TRUE(CopyFileReplacing(YLCSKELVO, program, 0755));
-  const pid_t frame = Start({program, "/gmhall", "/" + owner});
+  const pid_t frame = testing::StartProcess({program, "/gmhall", "/" + owner});
   ASSERT_NE(ReadLine(peer_out), "<end>");  // the frame is up
   kill(frame, SIGSEGV);
   int status = 0;
@@ -129,8 +92,7 @@ TEST_F(GameFrame, ACrashOfTheProgramLeavesOneReportBesideIt) {
   const std::string report = testing::ReadWholeFile(home_.path() + "/ylcskelvo.dmp");
   EXPECT_NE(report.find("signal: 11 (SEGV)"), std::string::npos) << report.substr(0, 200);
   EXPECT_EQ(report.find("crash report", 20), std::string::npos);
-  kill(peer, SIGKILL);
-  waitpid(peer, nullptr, 0);
+  testing::KillProcess(peer);
   fclose(peer_out);
 }
 

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "desktop_driver.h"
+#include "process_driver.h"
 #include "rules/app/window_messages.h"
 #include "rules/mainwnd/tab_strip.h"
 #include "temp_home.h"
@@ -51,20 +52,13 @@ class MainWindow : public ::testing::Test {
   }
 
   void TearDown() override {
-    if (main_ > 0) {
-      kill(main_, SIGKILL);
-      waitpid(main_, nullptr, 0);
-    }
+    KillProcess(main_);
     for (const auto& [pid, log] : Logs()) kill(pid, SIGKILL);
     XDo({"mousemove", "5", "1070"});
   }
 
   void StartMainWindow() {
-    main_ = fork();
-    if (main_ == 0) {
-      execl(YLCSKELVO, YLCSKELVO, "/YlcsKelvoD", nullptr);
-      _exit(127);
-    }
+    main_ = StartProcess({YLCSKELVO, "/YlcsKelvoD"});
     ASSERT_TRUE(WaitFor([&] { return Owner() != 0; }));
     owner_ = Owner();
   }

@@ -44,6 +44,7 @@ bool WaitFor(Predicate done, std::chrono::milliseconds limit = 10s) {
 
 inline std::string RunForOutput(const std::vector<std::string>& args) {
   std::vector<char*> argv;
+  argv.reserve(args.size() + 1);
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
   gchar* out = nullptr;
@@ -83,18 +84,36 @@ inline Rgb8 ScreenPixel(int x, int y) {
 inline Rgb8 FilePixel(const std::string& path, int x, int y) {
   GdkPixbuf* image = gdk_pixbuf_new_from_file(path.c_str(), nullptr);
   if (!image) return {-1, -1, -1};
-  const guchar* p = gdk_pixbuf_get_pixels(image) + y * gdk_pixbuf_get_rowstride(image) +
-                    x * gdk_pixbuf_get_n_channels(image);
+  const guchar* p = gdk_pixbuf_get_pixels(image) + std::ptrdiff_t{y} * gdk_pixbuf_get_rowstride(image) +
+                    std::ptrdiff_t{x} * gdk_pixbuf_get_n_channels(image);
   Rgb8 c{p[0], p[1], p[2]};
   g_object_unref(image);
   return c;
 }
 
+// Keeps the main loop running for a while (windows of this process go on working meanwhile).
+inline void SpinFor(std::chrono::milliseconds duration) {
+  const auto until = std::chrono::steady_clock::now() + duration;
+  WaitFor([&] { return std::chrono::steady_clock::now() > until; }, duration + 1s);
+}
+
+// Runs xdotool with the arguments, keeping this process's main loop going until it is done.
 inline void XDo(const std::vector<std::string>& args) {
-  std::vector<std::string> all{"xdotool"};
-  all.insert(all.end(), args.begin(), args.end());
-  RunForOutput(all);
-  std::this_thread::sleep_for(150ms);
+  std::vector<char*> argv{const_cast<char*>("xdotool")};
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  GPid pid = 0;
+  bool done = false;
+  if (!g_spawn_async(nullptr, argv.data(), nullptr,
+                     static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), nullptr,
+                     nullptr, &pid, nullptr)) {
+    ADD_FAILURE() << "xdotool could not be started";
+    return;
+  }
+  g_child_watch_add(
+      pid, +[](GPid, gint, gpointer flag) { *static_cast<bool*>(flag) = true; }, &done);
+  EXPECT_TRUE(WaitFor([&] { return done; }));
+  SpinFor(150ms);
 }
 
 inline void Click(int x, int y, int button = 1) {
