@@ -93,8 +93,13 @@ WebView::WebView(const WebViewOptions& options, WebViewCallbacks callbacks)
   if (options.window_drag) AddScript(content_.get(), "window_drag.js");
   if (options.hide_scroll_bars) AddStyleSheet(content_.get(), "no_scroll_bars.css");
 
+  GObjectPtr<WebKitWebsitePolicies> policies =
+      GObjectPtr<WebKitWebsitePolicies>::Adopt(webkit_website_policies_new_with_policies(
+          "autoplay", options.autoplay ? WEBKIT_AUTOPLAY_ALLOW : WEBKIT_AUTOPLAY_ALLOW_WITHOUT_SOUND,
+          nullptr));
   auto* view = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", SharedContext(),
-                                            "user-content-manager", content_.get(), nullptr));
+                                            "user-content-manager", content_.get(), "website-policies",
+                                            policies.get(), nullptr));
   view_ = GObjectPtr<WebKitWebView>::Adopt(WEBKIT_WEB_VIEW(g_object_ref_sink(view)));
   // Pages are drawn in software: composited layers stay blank on displays without accelerated
   // GL (such as a virtual display), and the login page's see-through colour must be exact.

@@ -22,6 +22,8 @@ struct WebViewOptions {
   bool window_drag = false;
   // The page never shows scroll bars (a game page fills its tab exactly).
   bool hide_scroll_bars = false;
+  // Media may start playing by itself (a game's music and sounds).
+  bool autoplay = false;
 };
 
 struct WebViewCallbacks {

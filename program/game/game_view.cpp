@@ -31,7 +31,7 @@ WebViewCallbacks Callbacks(const CGmWndView::Events& events,
 CGmWndView::CGmWndView(bool game_list, std::uint32_t owner, Events events)
     : owner_(owner),
       events_(std::move(events)),
-      web_(WebViewOptions{.hide_scroll_bars = !game_list},
+      web_(WebViewOptions{.hide_scroll_bars = !game_list, .autoplay = true},
            Callbacks(events_, [this](const std::string& url) { return OnBeforeNavigate(url); })) {}
 
 NavigationVerdict CGmWndView::OnBeforeNavigate(const std::string& url) {
