@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 
 #include <chrono>
+#include <cstdio>
 
 #include "platform/crash_handler.h"
 #include "platform/file_ops.h"
@@ -109,6 +110,11 @@ bool CKestrun3App::InitInstance() {
     return game_frame_ != nullptr;
   }
 
+  if (!HasToolkit()) {
+    // Nowhere to show the window: say so instead of failing inside the toolkit.
+    std::fprintf(stderr, "ylcskelvo: no display to show the main window on\n");
+    return false;
+  }
   RunMainWindow(*this);
   return false;
 }
