@@ -257,6 +257,19 @@ TEST_F(MainWindow, TabsFromFirstFrameToLastClose) {
   EXPECT_TRUE(AllChildrenGone());
 }
 
+TEST_F(MainWindow, ClosingTheWindowWithYesClosesEveryTab) {
+  NextLogin("5服-一区-hal", "204060");
+  StartMainWindow();
+  ASSERT_TRUE(WaitFor([&] { return CountLogsWith("frame ") == 1; }));
+  AddTab("5服-一区-ivy", "604020");
+  // The close button's request: the whole-window question, and Yes.
+  ASSERT_TRUE(PostWindowMessage(owner_, WM_SYSCOMMAND, SC_CLOSE, 0));
+  Answer(true);
+  EXPECT_TRUE(MainEnded(5s));
+  EXPECT_EQ(CountLogsWith("closed"), 2);
+  EXPECT_TRUE(AllChildrenGone());
+}
+
 TEST_F(MainWindow, ClosingWhileTheFirstLoginIsOpenEndsItWithoutAQuestion) {
   Hold(true);
   StartMainWindow();
