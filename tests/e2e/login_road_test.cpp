@@ -158,9 +158,8 @@ TEST_F(LoginRoad, LogInTwoAccountsRefuseADuplicateCloseATabAndEndEveryChild) {
   LogIn(third, "alice");
   const unsigned long box = MessageBox(main);
   ASSERT_NE(box, 0u) << "no refusal message";
-  std::this_thread::sleep_for(400ms);
   const Geometry b = GeometryOf(box);
-  Click(b.x + b.width / 2, b.y + b.height - 40);
+  EXPECT_TRUE(ClickUntilGone(box, b.x + b.width / 2, b.y + b.height - 40));
   EXPECT_TRUE(WaitFor([&] { return ProcessesWith(needle).size() == 2; }, 30s));
 
   // Close the second tab: middle click, then Yes.
@@ -168,9 +167,8 @@ TEST_F(LoginRoad, LogInTwoAccountsRefuseADuplicateCloseATabAndEndEveryChild) {
   Click(m.x + 120 + 189 + 80, m.y + 14, 2);
   const unsigned long question = MessageBox(main);
   ASSERT_NE(question, 0u);
-  std::this_thread::sleep_for(400ms);
   const Geometry q = GeometryOf(question);
-  Click(q.x + q.width / 2 - 30, q.y + q.height - 40);
+  EXPECT_TRUE(ClickUntilGone(question, q.x + q.width / 2 - 30, q.y + q.height - 40));
   EXPECT_TRUE(WaitFor([&] { return ProcessesWith(needle).size() == 1; }, 30s));
 
   // The main window dies: every child ends on its own within about a second.

@@ -122,25 +122,20 @@ class MainWindow : public ::testing::Test {
     });
     return box;
   }
-  // Clicks the first ("是"/"确定") or second button of the message box.
+  // Clicks the first ("是"/"确定") or second button of the message box, until it has gone. The
+  // two buttons stand 10 pixels left and right of the centre line, 30 above the bottom.
   void Answer(bool first) {
     const WindowId box = MessageBox();
     ASSERT_NE(box, 0u) << "no message box";
-    std::this_thread::sleep_for(300ms);  // mapped is not yet taking input
     const Geometry g = GeometryOf(box);
-    // The two buttons stand 10 pixels left and right of the centre line, 30 above the bottom.
-    Click(g.x + g.width / 2 + (first ? -30 : 30), g.y + g.height - 30 - 10);
-    ASSERT_TRUE(WaitFor(
-        [&] { return !IsWindow(box) || GeometryOf(box).width == 0 || VisibleWindows(kTitle).size() == 1; }));
-    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(ClickUntilGone(box, g.x + g.width / 2 + (first ? -30 : 30), g.y + g.height - 30 - 10));
   }
+  // The single button of a notice stands in the middle.
   void AnswerSingle() {
     const WindowId box = MessageBox();
     ASSERT_NE(box, 0u) << "no message box";
-    std::this_thread::sleep_for(300ms);
     const Geometry g = GeometryOf(box);
-    Click(g.x + g.width / 2, g.y + g.height - 30 - 10);
-    ASSERT_TRUE(WaitFor([&] { return VisibleWindows(kTitle).size() == 1; }));
+    ASSERT_TRUE(ClickUntilGone(box, g.x + g.width / 2, g.y + g.height - 30 - 10));
   }
 
   Rgb8 FramePixel() {

@@ -71,6 +71,16 @@ inline Geometry GeometryOf(unsigned long id) {
   return g;
 }
 
+// Whether the window exists and is mapped on the screen.
+inline bool IsMapped(unsigned long id) {
+  GdkDisplay* display = gdk_display_get_default();
+  XWindowAttributes a{};
+  gdk_x11_display_error_trap_push(display);
+  const Status ok = XGetWindowAttributes(GDK_DISPLAY_XDISPLAY(display), id, &a);
+  gdk_x11_display_error_trap_pop_ignored(display);
+  return ok != 0 && a.map_state == IsViewable;
+}
+
 inline Rgb8 ScreenPixel(int x, int y) {
   GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), x, y, 1, 1);
   if (!shot) return {};
@@ -127,6 +137,17 @@ inline std::vector<unsigned long> VisibleWindowsNamed(const std::string& name) {
     if (!line.empty()) ids.push_back(std::stoul(line));
   }
   return ids;
+}
+
+// Clicks a button of a window (at x, y of the screen) until the window has gone: a window just
+// shown may not take input yet, the more so in a slow (sanitizer) build.
+inline bool ClickUntilGone(unsigned long window, int x, int y, std::chrono::milliseconds limit = 20s) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < deadline) {
+    Click(x, y);
+    if (WaitFor([&] { return GeometryOf(window).width == 0 || !IsMapped(window); }, 2s)) return true;
+  }
+  return false;
 }
 
 // Saves the screen as `name`.png in the working folder, to look at when a test fails.
