@@ -73,9 +73,11 @@ bool IsWindow(WindowId id) {
   return ok && status != 0;
 }
 
-bool IsProgramWindow(WindowId id) {
+bool IsProgramWindow(WindowId id) { return ProgramWindowProcess(id) != 0; }
+
+pid_t ProgramWindowProcess(WindowId id) {
   Display* display = GdkXDisplay();
-  if (display == nullptr || id == 0) return false;
+  if (display == nullptr || id == 0) return 0;
   Atom type = 0;
   int format = 0;
   unsigned long items = 0;
@@ -87,7 +89,10 @@ bool IsProgramWindow(WindowId id) {
                                 &type, &format, &items, &after, &data);
   });
   XMemoryPtr<unsigned char> owned(data);
-  return ok && status == Success && type == XA_CARDINAL && items == 1;
+  if (!ok || status != Success || type != XA_CARDINAL || items != 1 || format != 32 || data == nullptr)
+    return 0;
+  // Format-32 items come as longs.
+  return static_cast<pid_t>(*reinterpret_cast<const unsigned long*>(data));
 }
 
 bool PostWindowMessage(WindowId target, std::uint32_t message, std::uint32_t wparam, std::int32_t lparam) {

@@ -74,5 +74,19 @@ bool SendCopyData(WindowId target, std::uint32_t data_kind, const std::string& t
 bool IsWindow(WindowId id);
 // Whether the id names a window of this program (one with a MessageReceiver).
 bool IsProgramWindow(WindowId id);
+// The process of the program that owns the window, or 0 for no program window.
+pid_t ProgramWindowProcess(WindowId id);
+
+// Watches whether a program window of another process still stands. Window ids are handed out
+// again once their X client has gone, so the window's process is part of what is watched.
+class OwnerWatch {
+ public:
+  explicit OwnerWatch(WindowId owner) : owner_(owner), process_(ProgramWindowProcess(owner)) {}
+  bool IsAlive() const { return process_ != 0 ? ProgramWindowProcess(owner_) == process_ : IsWindow(owner_); }
+
+ private:
+  WindowId owner_;
+  pid_t process_;
+};
 
 }  // namespace ylcs

@@ -178,7 +178,8 @@ void CLoginDlg::Minimize() {
 
 // --- The background ------------------------------------------------------------------------------
 
-CLoginBkDlg::CLoginBkDlg(CKestrun3App& app) : CDialog(BackgroundTemplate(), nullptr), app_(app) {
+CLoginBkDlg::CLoginBkDlg(CKestrun3App& app)
+    : CDialog(BackgroundTemplate(), nullptr), app_(app), owner_(app.owner_window()) {
   SetForeignOwner(app.owner_window());
 }
 
@@ -236,7 +237,7 @@ void CLoginBkDlg::PlacePage() {
 }
 
 void CLoginBkDlg::OnTimer(int id) {
-  if (id == kOwnerWatchTimerId && !ylcs::IsWindow(app_.owner_window())) {
+  if (id == kOwnerWatchTimerId && !owner_.IsAlive()) {
     KillTimer(kOwnerWatchTimerId);
     EndDialog(IDCANCEL);
   }

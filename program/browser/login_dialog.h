@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/handles.h"
+#include "platform/window_messages.h"
 #include "program/browser/dhtml_dialog.h"
 #include "program/ui/dialog.h"
 
@@ -61,6 +62,7 @@ class CLoginBkDlg : public CDialog {
   void PlacePage();
 
   CKestrun3App& app_;
+  OwnerWatch owner_;
   CairoSurfacePtr picture_;
   int width_ = 0;
   int height_ = 0;

@@ -24,7 +24,7 @@ bool IsPlainF5(HotKey key) { return key.virtual_key == VK_F5 && key.modifiers ==
 
 }  // namespace
 
-CMainFrame::CMainFrame(CKestrun3App& app) : app_(app) {
+CMainFrame::CMainFrame(CKestrun3App& app) : app_(app), owner_(app.owner_window()) {
   plug_ = gtk_plug_new(0);
   gtk_window_set_title(GTK_WINDOW(plug_), kMessageTitle);
   gtk_window_set_default_size(GTK_WINDOW(plug_), 10, 10);
@@ -82,7 +82,7 @@ void CMainFrame::LoadHotkeys() {
 }
 
 void CMainFrame::CheckOwner() {
-  if (!IsWindow(app_.owner_window())) Close();
+  if (!owner_.IsAlive()) Close();
 }
 
 void CMainFrame::Close() {

@@ -43,6 +43,7 @@ class CMainFrame {
   GtkWidget* plug_ = nullptr;
   std::unique_ptr<CGmWndView> view_;
   std::unique_ptr<MessageReceiver> receiver_;
+  OwnerWatch owner_;
   GSourceId owner_watch_;  // timer 2
   GSourceId raise_owner_;  // timer 6
   HotKey boss_key_;

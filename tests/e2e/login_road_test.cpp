@@ -171,11 +171,12 @@ TEST_F(LoginRoad, LogInTwoAccountsRefuseADuplicateCloseATabAndEndEveryChild) {
   EXPECT_TRUE(ClickUntilGone(question, q.x + q.width / 2 - 30, q.y + q.height - 40));
   EXPECT_TRUE(WaitFor([&] { return ProcessesWith(needle).size() == 1; }, 30s));
 
-  // The main window dies: every child ends on its own within about a second.
+  // The main window dies: every child ends on its own (owner checks every 800 ms; the bound leaves
+  // room for a loaded machine).
   kill(main_, SIGKILL);
   waitpid(main_, nullptr, 0);
   main_ = -1;
-  EXPECT_TRUE(WaitFor([&] { return ProcessesWith(needle).empty(); }, 3s));
+  EXPECT_TRUE(WaitFor([&] { return ProcessesWith(needle).empty(); }, 8s));
 }
 
 }  // namespace

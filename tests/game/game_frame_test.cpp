@@ -52,9 +52,10 @@ TEST_F(GameFrame, FrameAnnouncesItselfAndEndsWithItsOwner) {
   EXPECT_EQ(lparam, 1);
   EXPECT_EQ(sender, frame);
   EXPECT_TRUE(IsProgramWindow(frame_id));
-  // The owner dies: the frame's process ends on its own, within about 800 ms.
+  // The owner dies: the frame's process ends on its own (its owner check runs every 800 ms; the
+  // bound leaves room for a loaded machine).
   testing::KillProcess(peer);
-  EXPECT_TRUE(EndsWithin(frame, std::chrono::seconds(3)));
+  EXPECT_TRUE(EndsWithin(frame, std::chrono::seconds(8)));
   fclose(peer_out);
 }
 
@@ -72,7 +73,7 @@ TEST_F(GameFrame, CloseRequestEndsTheFrame) {
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   EXPECT_EQ(waitpid(frame, nullptr, WNOHANG), 0);
   EXPECT_TRUE(PostWindowMessage(frame_id, WM_SYSCOMMAND, SC_CLOSE, 0));
-  EXPECT_TRUE(EndsWithin(frame, std::chrono::seconds(3)));
+  EXPECT_TRUE(EndsWithin(frame, std::chrono::seconds(8)));
   testing::KillProcess(peer);
   fclose(peer_out);
 }

@@ -96,13 +96,14 @@ int main(int argc, char** argv) {
   gtk_widget_show_all(plug);
   log.Line("frame " + std::to_string(receiver.id()));
   ylcs::PostWindowMessage(owner, ylcs::WM_GAMEFRAME_READY, receiver.id(), 0);
+  ylcs::OwnerWatch watch(owner);
   g_timeout_add(
       800,
       +[](gpointer data) -> gboolean {
-        if (!ylcs::IsWindow(*static_cast<ylcs::WindowId*>(data))) gtk_main_quit();
+        if (!static_cast<ylcs::OwnerWatch*>(data)->IsAlive()) gtk_main_quit();
         return G_SOURCE_CONTINUE;
       },
-      const_cast<ylcs::WindowId*>(&owner));
+      &watch);
   gtk_main();
   return 0;
 }
