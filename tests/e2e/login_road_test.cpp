@@ -3,9 +3,9 @@
 
 #include "platform/window_messages.h"
 
+#include <dirent.h>
 #include <sys/wait.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "desktop_driver.h"
@@ -24,18 +24,22 @@ constexpr const char* kTitle = "kelvo - 云岭传说";
 constexpr int kPageLeft = 353;
 constexpr int kPageTop = 87;
 
-// Processes whose command line holds `needle` (the login and game children of one main window).
+// Processes whose command line holds `needle` (the login and game children of one main window),
+// zombies left out. /proc is read with readdir: its entries come and go while it is read.
 std::vector<pid_t> ProcessesWith(const std::string& needle) {
   std::vector<pid_t> pids;
-  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-    const std::string name = entry.path().filename();
-    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-    std::string cmdline = ReadWholeFile(entry.path() / "cmdline");
+  DIR* proc = opendir("/proc");
+  if (proc == nullptr) return pids;
+  while (const dirent* entry = readdir(proc)) {
+    const std::string name = entry->d_name;
+    if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::string cmdline = ReadWholeFile("/proc/" + name + "/cmdline");
     std::replace(cmdline.begin(), cmdline.end(), '\0', ' ');
-    const std::string stat = ReadWholeFile(entry.path() / "stat");
+    const std::string stat = ReadWholeFile("/proc/" + name + "/stat");
     const bool zombie = stat.find(") Z ") != std::string::npos;
     if (!zombie && cmdline.find(needle) != std::string::npos) pids.push_back(std::stoi(name));
   }
+  closedir(proc);
   return pids;
 }
 
