@@ -2,7 +2,7 @@
 
 #include "platform/web_view.h"
 
-#include "desktop_driver.h"
+#include "web_driver.h"
 
 #include <chrono>
 #include <string>
@@ -53,44 +53,16 @@ class WebViewHost : public ::testing::Test {
   }
 
   // Screen position of the centre of an element, or of an offset inside it.
+  // Screen position of the centre of an element, or of an offset inside it.
   std::pair<int, int> Point(const char* id, double dx = -1, double dy = -1) {
-    const std::string script =
-        std::string("(function(){const r=document.getElementById('") + id +
-        "').getBoundingClientRect();return [r.left,r.top,r.width,r.height].join(',');})()";
-    const std::string answer = Eval(script);
-    double left = 0, top = 0, width = 0, height = 0;
-    sscanf(answer.c_str(), "%lf,%lf,%lf,%lf", &left, &top, &width, &height);
+    const std::vector<double> box = ElementBox(view_->view(), id);
     int ox = 0, oy = 0;
     gdk_window_get_origin(gtk_widget_get_window(view_->widget()), &ox, &oy);
-    return {ox + static_cast<int>(left + (dx < 0 ? width / 2 : dx)),
-            oy + static_cast<int>(top + (dy < 0 ? height / 2 : dy))};
+    return {ox + static_cast<int>(box[0] + (dx < 0 ? box[2] / 2 : dx)),
+            oy + static_cast<int>(box[1] + (dy < 0 ? box[3] / 2 : dy))};
   }
 
-  std::string Eval(const std::string& script) {
-    std::string answer;
-    bool done = false;
-    struct Out {
-      std::string* text;
-      bool* done;
-    } out{&answer, &done};
-    webkit_web_view_evaluate_javascript(
-        view_->view(), script.c_str(), -1, nullptr, nullptr, nullptr,
-        +[](GObject* source, GAsyncResult* result, gpointer data) {
-          auto* o = static_cast<Out*>(data);
-          JSCValue* value =
-              webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), result, nullptr);
-          if (value) {
-            gchar* text = jsc_value_to_string(value);
-            *o->text = text;
-            g_free(text);
-            g_object_unref(value);
-          }
-          *o->done = true;
-        },
-        &out);
-    EXPECT_TRUE(WaitFor([&] { return done; }));
-    return answer;
-  }
+  std::string Eval(const std::string& script) { return EvaluateScript(view_->view(), script); }
 
   void ClickAt(std::pair<int, int> p, const char* button = "1") {
     XDo({"mousemove", std::to_string(p.first), std::to_string(p.second), "click", button});

@@ -15,41 +15,12 @@
 #include "platform/web_view.h"
 #include "rules/browser/app_commands.h"
 #include "stand_in_service.h"
+#include "web_driver.h"
 
 namespace ylcs {
 namespace {
 
-template <typename Predicate>
-bool SpinUntil(Predicate done) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    g_main_context_iteration(nullptr, FALSE);
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
-}
-
-void Spin(int milliseconds) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-  SpinUntil([&] { return std::chrono::steady_clock::now() > until; });
-}
-
-// Runs xdotool with the arguments and waits for it, keeping the main loop going.
-void XDoTool(const std::vector<std::string>& args) {
-  std::vector<char*> argv{const_cast<char*>("xdotool")};
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  GPid pid = 0;
-  bool done = false;
-  ASSERT_TRUE(g_spawn_async(nullptr, argv.data(), nullptr,
-                            static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD),
-                            nullptr, nullptr, &pid, nullptr));
-  g_child_watch_add(
-      pid, +[](GPid, gint, gpointer flag) { *static_cast<bool*>(flag) = true; }, &done);
-  ASSERT_TRUE(SpinUntil([&] { return done; }));
-  Spin(80);
-}
+using namespace ylcs::testing;
 
 class ServicePages : public ::testing::Test {
  protected:
@@ -90,43 +61,15 @@ class ServicePages : public ::testing::Test {
   void Open(const std::string& path) {
     loaded_ = false;
     view_->Load(service_.Url(path));
-    ASSERT_TRUE(SpinUntil([&] { return loaded_; }));
-    Spin(300);
+    ASSERT_TRUE(WaitFor([&] { return loaded_; }));
+    SpinFor(std::chrono::milliseconds(300));
     commands_.clear();
   }
 
-  std::string Eval(const std::string& script) {
-    struct Out {
-      std::string text;
-      bool done = false;
-    } out;
-    webkit_web_view_evaluate_javascript(
-        view_->view(), script.c_str(), -1, nullptr, nullptr, nullptr,
-        +[](GObject* source, GAsyncResult* result, gpointer data) {
-          auto* o = static_cast<Out*>(data);
-          JSCValue* value =
-              webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), result, nullptr);
-          if (value) {
-            GCharPtr text(jsc_value_to_string(value));
-            o->text = text.get();
-            g_object_unref(value);
-          }
-          o->done = true;
-        },
-        &out);
-    EXPECT_TRUE(SpinUntil([&] { return out.done; }));
-    return out.text;
-  }
+  std::string Eval(const std::string& script) { return EvaluateScript(view_->view(), script); }
 
   // The element's box in page coordinates: left, top, width, height.
-  std::vector<double> Box(const std::string& id) {
-    const std::string answer =
-        Eval("(function(){const r=document.getElementById('" + id +
-             "').getBoundingClientRect();return [r.left,r.top,r.width,r.height].join(',');})()");
-    std::vector<double> box(4, 0.0);
-    sscanf(answer.c_str(), "%lf,%lf,%lf,%lf", &box[0], &box[1], &box[2], &box[3]);
-    return box;
-  }
+  std::vector<double> Box(const std::string& id) { return ElementBox(view_->view(), id); }
 
   void Click(const std::string& id) {
     const auto box = Box(id);
@@ -134,9 +77,9 @@ class ServicePages : public ::testing::Test {
     int oy = 0;
     gdk_window_get_origin(gtk_widget_get_window(view_->widget()), &ox, &oy);
     // The pointer arrives first, then presses, as a hand would.
-    XDoTool({"mousemove", std::to_string(ox + static_cast<int>(box[0] + box[2] / 2)),
-             std::to_string(oy + static_cast<int>(box[1] + box[3] / 2))});
-    XDoTool({"click", "1"});
+    XDo({"mousemove", std::to_string(ox + static_cast<int>(box[0] + box[2] / 2)),
+         std::to_string(oy + static_cast<int>(box[1] + box[3] / 2))});
+    XDo({"click", "1"});
   }
 
   testing::StandInService service_;
@@ -151,7 +94,7 @@ TEST_F(ServicePages, LoginPageSendsTheLoginCommands) {
   Open("/client_login.html");
   // Without an account nothing is sent and the page says why.
   Click("login");
-  EXPECT_TRUE(SpinUntil([&] { return !Eval("document.getElementById('message').textContent").empty(); }));
+  EXPECT_TRUE(WaitFor([&] { return !Eval("document.getElementById('message').textContent").empty(); }));
   EXPECT_TRUE(commands_.empty());
 
   Eval(
@@ -159,7 +102,7 @@ TEST_F(ServicePages, LoginPageSendsTheLoginCommands) {
       "document.getElementById('account').value = 'alice';"
       "document.getElementById('password').value = 'secret'; 1");
   Click("login");
-  ASSERT_TRUE(SpinUntil([&] { return !commands_.empty(); }));
+  ASSERT_TRUE(WaitFor([&] { return !commands_.empty(); }));
   const std::string game = service_.Url("/game/play.html?server=3&account=alice");
   EXPECT_EQ(commands_.back(), "app://loadgame|S3服-《云岭传说》网通三区-alice|" + game);
   const LoginCommand command = ParseLoginCommand(commands_.back());
@@ -172,14 +115,14 @@ TEST_F(ServicePages, LoginPageSendsTheLoginCommands) {
   Click("register");
   Click("minimize");
   Click("close");
-  ASSERT_TRUE(SpinUntil([&] { return commands_.size() == 2; }));
+  ASSERT_TRUE(WaitFor([&] { return commands_.size() == 2; }));
   EXPECT_EQ(commands_[0], "app://minimize");
   EXPECT_EQ(commands_[1], "app://exitgame");
   EXPECT_NE(view_->uri().find("/client_login.html"), std::string::npos);
 
   // The game address opens the game of that account.
   Open(command.game_address.substr(command.game_address.find("/game/")));
-  EXPECT_TRUE(SpinUntil([&] { return view_->title() == "云岭传说 - 3服 alice"; })) << view_->title();
+  EXPECT_TRUE(WaitFor([&] { return view_->title() == "云岭传说 - 3服 alice"; })) << view_->title();
   EXPECT_EQ(Eval("document.querySelector('canvas').width"), "960");
 }
 
@@ -209,7 +152,7 @@ TEST_F(ServicePages, LoginPageIsSeeThroughOutsideItsSheetAndButtons) {
             webkit_web_view_get_snapshot_finish(WEBKIT_WEB_VIEW(source), result, nullptr));
       },
       &shot);
-  ASSERT_TRUE(SpinUntil([&] { return shot != nullptr; }));
+  ASSERT_TRUE(WaitFor([&] { return shot != nullptr; }));
   cairo_surface_flush(shot.get());
   const int width = cairo_image_surface_get_width(shot.get());
   const int height = cairo_image_surface_get_height(shot.get());
@@ -250,7 +193,7 @@ TEST_F(ServicePages, GameListEntersInstalledOrMissingLaunchers) {
   Open("/webgame.htm");
   Click("enter-fengyun");
   Click("enter-tianhe");
-  ASSERT_TRUE(SpinUntil([&] { return commands_.size() == 2; }));
+  ASSERT_TRUE(WaitFor([&] { return commands_.size() == 2; }));
   const std::string home = service_.Url("/");
   const EnterGameCommand fengyun = ParseEnterGameCommand(commands_[0], home);
   EXPECT_TRUE(fengyun.recognized);
